@@ -1,0 +1,65 @@
+# The Windows build: zentory.exe on the real Win32 platform, and the
+# Windows tests that CTest runs under Wine.
+if(NOT ZT_CONSTGEN)
+  message(FATAL_ERROR "ZT_CONSTGEN must name the native constgen tool (build the native tree first)")
+endif()
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0600 WINVER=0x0600)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(zt_core STATIC ${ZT_CORE_SOURCES})
+target_include_directories(zt_core PUBLIC ${ZT_SRC})
+
+zt_glob(ZT_WIN32_SOURCES ${ZT_SRC}/platform/win32/*.cpp)
+add_library(zt_win32 STATIC ${ZT_WIN32_SOURCES})
+target_link_libraries(zt_win32 PUBLIC zt_core advapi32 user32 kernel32 version shell32 ole32)
+
+add_custom_command(
+  OUTPUT ${ZT_CONSTANTS_BIN}
+  COMMAND ${ZT_CONSTGEN} ${ZT_CONSTANTS_TXT} ${ZT_CONSTANTS_BIN}
+  DEPENDS ${ZT_CONSTANTS_TXT} ${ZT_CONSTGEN}
+  COMMENT "Generating the built-in message constants")
+add_custom_target(constants_bin DEPENDS ${ZT_CONSTANTS_BIN})
+
+configure_file(res/zentory.rc.in ${CMAKE_BINARY_DIR}/generated/zentory.rc @ONLY)
+add_executable(zentory WIN32 ${ZT_SRC}/main_win32.cpp ${CMAKE_BINARY_DIR}/generated/zentory.rc)
+add_dependencies(zentory constants_bin)
+set_source_files_properties(${CMAKE_BINARY_DIR}/generated/zentory.rc PROPERTIES
+  OBJECT_DEPENDS "${ZT_CONSTANTS_BIN};${CMAKE_SOURCE_DIR}/res/zentory.manifest")
+target_link_libraries(zentory PRIVATE zt_win32)
+target_link_options(zentory PRIVATE -municode -mwindows)
+
+# GoogleTest from the distribution's sources.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+enable_testing()
+
+# The test binary carries the same constants resource as the program.
+configure_file(res/tests.rc.in ${CMAKE_BINARY_DIR}/generated/tests.rc @ONLY)
+set_source_files_properties(${CMAKE_BINARY_DIR}/generated/tests.rc PROPERTIES OBJECT_DEPENDS "${ZT_CONSTANTS_BIN}")
+
+zt_glob(ZT_WIN_TEST_SOURCES ${CMAKE_SOURCE_DIR}/tests/win/*.cpp ${CMAKE_SOURCE_DIR}/tests/contract/*.cpp)
+list(FILTER ZT_WIN_TEST_SOURCES EXCLUDE REGEX "_fake\\.cpp$")
+add_executable(win_tests ${ZT_WIN_TEST_SOURCES} ${CMAKE_BINARY_DIR}/generated/tests.rc)
+add_dependencies(win_tests constants_bin)
+target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(win_tests PRIVATE zt_win32 gtest gmock gtest_main)
+add_test(NAME win_tests COMMAND win_tests)
+set_tests_properties(win_tests PROPERTIES ENVIRONMENT "ZT_WINE_PREFIX=win7-64" TIMEOUT 600)
+
+# Registry views differ on 32-bit Windows: the contract suite runs there too.
+add_test(NAME win_tests_32bit_windows COMMAND win_tests --gtest_filter=RegistryContract*)
+set_tests_properties(win_tests_32bit_windows PROPERTIES ENVIRONMENT "ZT_WINE_PREFIX=win7-32" TIMEOUT 600)
+
+# End-to-end: the test driver starts the real zentory.exe inside Wine.
+zt_glob(ZT_E2E_SOURCES ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+if(ZT_E2E_SOURCES)
+  add_executable(e2e_tests ${ZT_E2E_SOURCES})
+  target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(e2e_tests PRIVATE zt_win32 gtest gmock gtest_main)
+  add_dependencies(e2e_tests zentory)
+  foreach(prefix win7-64 vista-64 win7-32 xp-32)
+    add_test(NAME e2e_${prefix} COMMAND e2e_tests $<TARGET_FILE:zentory>)
+    set_tests_properties(e2e_${prefix} PROPERTIES ENVIRONMENT "ZT_WINE_PREFIX=${prefix}" TIMEOUT 600 RESOURCE_LOCK display)
+  endforeach()
+endif()
