@@ -25,6 +25,7 @@ inline constexpr std::uint32_t kKeyNotify = 0x0010;
 inline constexpr std::uint32_t kKeyCreateLink = 0x0020;
 inline constexpr std::uint32_t kKeyWow64_64Key = 0x0100;
 inline constexpr std::uint32_t kKeyWow64_32Key = 0x0200;
+inline constexpr std::uint32_t kDelete = 0x00010000;
 inline constexpr std::uint32_t kStandardRightsRead = 0x00020000;
 inline constexpr std::uint32_t kKeyRead = 0x00020019;
 inline constexpr std::uint32_t kKeyAllAccess = 0x000F003F;
@@ -85,6 +86,10 @@ class Registry {
   // RegDeleteKeyExW, looked up in advapi32 at run time: kErrorProcNotFound
   // when the system does not have it.
   virtual std::int32_t DeleteKeyEx(RegKey key, std::wstring_view subKey, std::uint32_t access) = 0;
+  // NtDeleteKey on an open handle (opened with DELETE access, as
+  // kKeyAllAccess has): deletes the very key the handle names, which for a
+  // key opened with kRegOptionOpenLink is the link itself, not its target.
+  virtual std::int32_t DeleteOpenedKey(RegKey key) = 0;
   // RegCloseKey. Closing a predefined root is a no-op.
   virtual std::int32_t CloseKey(RegKey key) = 0;
 };
