@@ -1,3 +1,57 @@
+// The program entry: wires the real platform and runs the start-up.
 #include <windows.h>
+#include <shellapi.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/program_start.h"
+#include "l10n/dklang_constants.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_session.h"
+#include "services/console_lines.h"
+
+namespace {
+
+std::vector<std::wstring> Arguments() {
+  int count = 0;
+  LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  std::vector<std::wstring> arguments;
+  for (int i = 1; i < count; ++i) arguments.emplace_back(argv[i]);
+  ::LocalFree(argv);
+  return arguments;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // System libraries looked up by name must never come from the program's
+  // folder or the current directory.
+  ::SetDllDirectoryW(L"");
+
+  zt::platform::Win32Registry registry;
+  zt::platform::Win32Session session;
+  zt::platform::Win32Files files;
+  zt::platform::Win32Dialogs dialogs;
+  zt::platform::Win32Clock clock;
+  zt::platform::Platform platform{registry, session, files, dialogs, clock};
+
+  zt::TDKLang_Constants texts;
+  texts.LoadFromResource(files, L"DKLANG_CONSTS");
+  zt::ConsoleLines console;
+  zt::ProgramContext context;
+  try {
+    zt::StartProgram(platform, context, texts, console, Arguments());
+  } catch (const std::exception& error) {
+    std::string what = error.what();
+    dialogs.ShowMessageBox(std::wstring(what.begin(), what.end()), zt::kApplicationTitle,
+                           zt::platform::kMbOk | zt::platform::kMbIconError);
+    return 1;
+  }
+  // The main window comes next; until it exists there is nothing more to do.
+  return 0;
+}
