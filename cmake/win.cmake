@@ -10,7 +10,7 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 add_library(zt_core STATIC ${ZT_CORE_SOURCES})
 target_include_directories(zt_core PUBLIC ${ZT_SRC})
 
-zt_glob(ZT_WIN32_SOURCES ${ZT_SRC}/platform/win32/*.cpp)
+zt_glob(ZT_WIN32_SOURCES ${ZT_SRC}/platform/win32/*.cpp ${ZT_SRC}/ui/win32/*.cpp)
 add_library(zt_win32 STATIC ${ZT_WIN32_SOURCES})
 target_link_libraries(zt_win32 PUBLIC zt_core advapi32 user32 kernel32 version shell32 ole32)
 
