@@ -12,7 +12,7 @@ target_include_directories(zt_core PUBLIC ${ZT_SRC})
 
 zt_glob(ZT_WIN32_SOURCES ${ZT_SRC}/platform/win32/*.cpp ${ZT_SRC}/ui/win32/*.cpp)
 add_library(zt_win32 STATIC ${ZT_WIN32_SOURCES})
-target_link_libraries(zt_win32 PUBLIC zt_core advapi32 user32 kernel32 version shell32 ole32)
+target_link_libraries(zt_win32 PUBLIC zt_core advapi32 user32 gdi32 gdiplus comctl32 comdlg32 shell32 ole32 oleaut32 uuid version kernel32)
 
 add_custom_command(
   OUTPUT ${ZT_CONSTANTS_BIN}
