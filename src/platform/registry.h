@@ -56,8 +56,11 @@ inline constexpr std::int32_t kErrorOutOfMemory = 14;
 inline constexpr std::int32_t kErrorInvalidParameter = 87;
 inline constexpr std::int32_t kErrorCallNotImplemented = 120;
 inline constexpr std::int32_t kErrorProcNotFound = 127;
+inline constexpr std::int32_t kErrorBadPathname = 161;
+inline constexpr std::int32_t kErrorAlreadyExists = 183;
 inline constexpr std::int32_t kErrorMoreData = 234;
 inline constexpr std::int32_t kErrorNoMoreItems = 259;
+inline constexpr std::int32_t kErrorNoAccess = 998;
 inline constexpr std::int32_t kErrorKeyDeleted = 1018;
 
 class Registry {
@@ -72,10 +75,12 @@ class Registry {
                                  std::uint32_t access, RegKey& result) = 0;
   // RegQueryValueExW: `data` may be null to ask for type and size only;
   // `size` is the buffer size in bytes on entry and the data size on return
-  // (also on kErrorMoreData).
-  virtual std::int32_t QueryValue(RegKey key, std::wstring_view name, std::uint32_t* type,
-                                  std::uint8_t* data, std::uint32_t* size) = 0;
-  // RegSetValueExW.
+  // (also on kErrorMoreData). A string read into a buffer with room to spare
+  // may get a NUL written after its data, not counted in `size`.
+  virtual std::int32_t QueryValue(RegKey key, std::wstring_view name, std::uint32_t* type, std::uint8_t* data,
+                                  std::uint32_t* size) = 0;
+  // RegSetValueExW. String data should include its NUL terminator:
+  // advapi32 peeks at the character after `size` to decide whether to add one.
   virtual std::int32_t SetValue(RegKey key, std::wstring_view name, std::uint32_t type,
                                 const std::uint8_t* data, std::uint32_t size) = 0;
   // RegEnumKeyExW / RegEnumValueW: kErrorNoMoreItems past the end.
