@@ -1,6 +1,6 @@
 #pragma once
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "ui/control.h"
 #include "ui/win32/window.h"
@@ -68,6 +68,9 @@ class ControlView : public ComponentBinding {
   // Background brush for WM_CTLCOLOR*, with the DC's colours set; null: the default.
   virtual HBRUSH OnCtlColor(HDC dc);
 
+  // The model's bounds, in the parent window's client coordinates (the
+  // parent may be scrolled).
+  RECT BoundsRect() const;
   // The font of the model, as a GDI font.
   HFONT ModelFont() const;
   COLORREF FontColor() const;
@@ -83,8 +86,6 @@ class ControlView : public ComponentBinding {
   virtual void ColorChanged() {}
   virtual void CaptionChanged() {}
   virtual void OtherChanged(const ui::Change& change) {}
-  // Client rectangle in the parent's client coordinates.
-  RECT BoundsRect() const;
 
  private:
   ui::Control& control_;

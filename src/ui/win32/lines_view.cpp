@@ -21,19 +21,27 @@ LinesView::LinesView(const LineSource& source) : source_(source) {
   measureDc_ = ::CreateCompatibleDC(nullptr);
 }
 
-LinesView::~LinesView() {
-  DestroyHandle();
-  ::DeleteDC(measureDc_);
-}
+LinesView::~LinesView() { ::DeleteDC(measureDc_); }
 
-HWND LinesView::CreateView(HWND parent, const RECT& bounds, DWORD style) {
-  HWND hwnd = CreateOwn(L"ZtLinesView", 0, style | WS_CHILD | WS_VSCROLL | WS_CLIPSIBLINGS, L"", bounds.left,
-                        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent);
+void LinesView::Attach(HWND hwnd) {
+  hwnd_ = hwnd;
   LinesChanged(0);
   // The text so far was added before the window existed; an EDIT control
   // would have scrolled along with every addition.
   if (source_.LineCount() > 0) ScrollToEnd();
-  return hwnd;
+}
+
+void LinesView::SetWordWrap(bool wordWrap) {
+  if (wordWrap == wordWrap_) return;
+  wordWrap_ = wordWrap;
+  std::fill(rows_.begin(), rows_.end(), 0);
+  SetTop({topLine_, 0});
+  MarkDirty();
+}
+
+void LinesView::SetHideSelection(bool hideSelection) {
+  hideSelection_ = hideSelection;
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void LinesView::SetFont(HFONT font) {
@@ -116,7 +124,7 @@ std::size_t LinesView::ClampPos(std::size_t pos) {
 }
 
 int LinesView::WrapWidth() const {
-  if (!Handle()) return INT_MAX;
+  if (!Handle() || !wordWrap_) return INT_MAX;
   RECT client;
   ::GetClientRect(Handle(), &client);
   return std::max<int>(1, client.right - 2 * kMargin);
@@ -510,7 +518,7 @@ void LinesView::OnKeyDown(WPARAM key) {
 void LinesView::PaintRow(HDC dc, int y, std::size_t line, std::wstring_view text, int begin, int end) {
   std::size_t lineStart = LineStart(line);
   std::size_t selStart = SelectionStart();
-  std::size_t selEnd = selStart + SelectionLength();
+  std::size_t selEnd = hideSelection_ && !focused_ ? selStart : selStart + SelectionLength();
   auto clampColumn = [&](std::size_t pos) {
     if (pos <= lineStart + static_cast<std::size_t>(begin)) return begin;
     if (pos >= lineStart + static_cast<std::size_t>(end)) return end;
@@ -560,7 +568,8 @@ void LinesView::Paint(HDC dc, const RECT& clip) {
   }
 }
 
-LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+bool LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  *result = 0;
   switch (msg) {
     case WM_PAINT: {
       if (scrollDirty_) UpdateScrollBar();
@@ -580,15 +589,16 @@ LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       ::DeleteObject(bitmap);
       ::DeleteDC(memory);
       ::EndPaint(Handle(), &ps);
-      return 0;
+      return true;
     }
     case WM_ERASEBKGND:
-      return 1;
+      *result = 1;
+      return true;
     case WM_SIZE:
       std::fill(rows_.begin(), rows_.end(), 0);
       SetTop({topLine_, 0});
       MarkDirty();
-      return 0;
+      return true;
     case WM_SHOWWINDOW:
       if (wParam) UpdateScrollBar();
       break;
@@ -639,31 +649,36 @@ LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
           break;
       }
       if (scrollDirty_) UpdateScrollBar();
-      return 0;
+      return true;
     }
     case WM_MOUSEWHEEL: {
       UINT lines = 3;
       ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
       int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
       ScrollRows(-static_cast<long>(notches) * static_cast<long>(std::min<UINT>(lines, 100)));
-      return 0;
+      return true;
     }
+    // The owner goes on with these (focus and mouse events of the model).
     case WM_SETFOCUS:
       focused_ = true;
       ::CreateCaret(Handle(), nullptr, 1, lineHeight_);
       PlaceCaret();
       ::ShowCaret(Handle());
-      return 0;
+      ::InvalidateRect(Handle(), nullptr, FALSE);
+      return false;
     case WM_KILLFOCUS:
       focused_ = false;
       ::DestroyCaret();
-      return 0;
+      ::InvalidateRect(Handle(), nullptr, FALSE);
+      return false;
     case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
+      *result = DLGC_WANTARROWS;
+      return true;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_IBEAM));
-        return TRUE;
+        *result = TRUE;
+        return true;
       }
       break;
     case WM_LBUTTONDOWN: {
@@ -673,13 +688,13 @@ LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       ::SetCapture(Handle());
       ::SetTimer(Handle(), kDragTimer, kDragInterval, nullptr);
       SelectTo(PosFromPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}), (wParam & MK_SHIFT) != 0);
-      return 0;
+      return false;
     }
     case WM_LBUTTONDBLCLK: {
       std::size_t pos = PosFromPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       anchor_ = WordStart(pos);
       SelectTo(WordEnd(pos), true);
-      return 0;
+      return true;
     }
     case WM_MOUSEMOVE:
       if (selecting_) SelectTo(PosFromPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}), true);
@@ -692,7 +707,7 @@ LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         RECT client;
         ::GetClientRect(Handle(), &client);
         if (cursor.y < 0 || cursor.y >= client.bottom) SelectTo(PosFromPoint(cursor), true);
-        return 0;
+        return true;
       }
       break;
     case WM_CAPTURECHANGED:
@@ -704,25 +719,24 @@ LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
       ::SetFocus(Handle());
-      return 0;
+      return false;
     case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-      if (msg == WM_LBUTTONUP && selecting_) ::ReleaseCapture();
-      if (onMouseUp) onMouseUp(msg, wParam, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return 0;
+      // The selection is final (and the owner told) before its mouse-up.
+      if (selecting_) ::ReleaseCapture();
+      return false;
     case WM_CONTEXTMENU:
-      return 0;
+      return true;
     case WM_KEYDOWN:
       OnKeyDown(wParam);
-      return 0;
+      return true;
     case WM_COPY:
       CopySelection();
-      return 0;
+      return true;
     case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(TextLength());
+      *result = static_cast<LRESULT>(TextLength());
+      return true;
     case WM_GETTEXT: {
-      if (wParam == 0) return 0;
+      if (wParam == 0) return true;
       std::size_t saveAnchor = anchor_, saveCaret = caret_;
       anchor_ = 0;
       caret_ = TextLength();
@@ -733,17 +747,20 @@ LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       auto* target = reinterpret_cast<wchar_t*>(lParam);
       std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(n), target);
       target[n] = L'\0';
-      return static_cast<LRESULT>(n);
+      *result = static_cast<LRESULT>(n);
+      return true;
     }
     case WM_SETTEXT:
       // The text belongs to the line source; the view cannot be written.
-      return FALSE;
+      *result = FALSE;
+      return true;
     case EM_GETSEL: {
       auto start = static_cast<DWORD>(SelectionStart());
       auto end = static_cast<DWORD>(SelectionStart() + SelectionLength());
       if (wParam) *reinterpret_cast<DWORD*>(wParam) = start;
       if (lParam) *reinterpret_cast<DWORD*>(lParam) = end;
-      return MAKELRESULT(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF));
+      *result = MAKELRESULT(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF));
+      return true;
     }
     case EM_SETSEL: {
       auto start = static_cast<long>(wParam);
@@ -761,7 +778,7 @@ LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       ::InvalidateRect(Handle(), nullptr, FALSE);
       PlaceCaret();
       if (onSelectionChanged) onSelectionChanged(SelectionStart(), SelectionLength());
-      return 0;
+      return true;
     }
     case EM_SCROLL: {
       long page = PageRows();
@@ -780,7 +797,8 @@ LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
           delta = page;
           break;
         default:
-          return FALSE;
+          *result = FALSE;
+          return true;
       }
       RowPos before{topLine_, topRow_};
       ScrollRows(delta);
@@ -789,23 +807,27 @@ LRESULT LinesView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       for (RowPos at = before; (at.line != topLine_ || at.row != topRow_) && moved < page; ++moved) {
         at = Advance(at, delta < 0 ? -1 : 1);
       }
-      return MAKELRESULT(moved, TRUE);
+      *result = MAKELRESULT(moved, TRUE);
+      return true;
     }
     case EM_LINESCROLL:
       ScrollRows(static_cast<long>(lParam));
-      return TRUE;
+      *result = TRUE;
+      return true;
     case EM_SCROLLCARET:
       EnsureVisible(caret_);
-      return TRUE;
+      *result = TRUE;
+      return true;
     case EM_GETFIRSTVISIBLELINE: {
       long position = topRow_;
       for (std::size_t i = 0; i < topLine_ && i < rows_.size(); ++i) position += std::max<int>(1, rows_[i]);
-      return position;
+      *result = position;
+      return true;
     }
     default:
       break;
   }
-  return Default(msg, wParam, lParam);
+  return false;
 }
 
 }  // namespace zt::ui::win32

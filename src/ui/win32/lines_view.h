@@ -8,8 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/win32/window.h"
-
 namespace zt::ui::win32 {
 
 // Where a LinesView reads its text: the lines stay with their owner, the
@@ -31,20 +29,27 @@ class LineSource {
 // as an EDIT control counts them; the view answers the EDIT messages that
 // read and set the selection, scroll and copy, so that it can be driven the
 // same way.
-class LinesView : public Window {
+class LinesView {
  public:
   explicit LinesView(const LineSource& source);
-  ~LinesView() override;
+  ~LinesView();
+  LinesView(const LinesView&) = delete;
+  LinesView& operator=(const LinesView&) = delete;
 
-  HWND CreateView(HWND parent, const RECT& bounds, DWORD style);
+  // The window the view draws in and takes input from; it must have
+  // WS_VSCROLL. Its owner passes it the window's messages (HandleMessage).
+  void Attach(HWND hwnd);
+  // True when the view handled the message; `result` is then its answer.
+  bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
   // The user changed the selection (mouse or keyboard).
   std::function<void(std::size_t start, std::size_t length)> onSelectionChanged;
-  // Any mouse button released over the view; the selection is already final.
-  std::function<void(UINT message, WPARAM keys, POINT client)> onMouseUp;
 
   void SetFont(HFONT font);
   void SetColors(COLORREF background, COLORREF text);
+  void SetWordWrap(bool wordWrap);
+  // Whether the selection is drawn while the view has no focus.
+  void SetHideSelection(bool hideSelection);
 
   // Lines from `first` on may differ (or be gone); lines before are as they were.
   void LinesChanged(std::size_t first);
@@ -62,9 +67,6 @@ class LinesView : public Window {
   std::size_t TopLine() const { return topLine_; }
   int TopRow() const { return topRow_; }
   void CopySelection();
-
- protected:
-  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   struct RowPos {
@@ -102,7 +104,12 @@ class LinesView : public Window {
   std::size_t WordStart(std::size_t pos);
   std::size_t WordEnd(std::size_t pos);
 
+  HWND Handle() const { return hwnd_; }
+
   const LineSource& source_;
+  HWND hwnd_ = nullptr;
+  bool wordWrap_ = true;
+  bool hideSelection_ = false;
   HDC measureDc_ = nullptr;
   HFONT font_ = nullptr;
   COLORREF background_ = RGB(255, 255, 255);
