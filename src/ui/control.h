@@ -141,8 +141,8 @@ class WinControl : public Control {
   std::function<void()> OnExit;
 
  protected:
-  virtual void ControlInserted(Control& control) {}
-  virtual void ControlRemoved(Control& control) {}
+  virtual void ControlInserted(Control& /*control*/) {}
+  virtual void ControlRemoved(Control& /*control*/) {}
   void FontChanged() override;
 
  private:

@@ -36,6 +36,7 @@ COLORREF ContainerView::BackgroundColor() const { return ControlView::Background
 
 void ContainerView::CreateContainer(DWORD style, DWORD exStyle) {
   RECT box = BoundsRect();
+  ownClass_ = true;
   CreateOwn(kContainerClass, exStyle, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | style, L"", box.left,
             box.top, box.right - box.left, box.bottom - box.top, ParentHandle());
   Placed();
@@ -204,6 +205,8 @@ bool ContainerView::RouteChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
 LRESULT ContainerView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (RouteChildMessage(msg, wParam, lParam, &result)) return result;
+  // A common control that holds children (the tab control) draws itself.
+  if (!ownClass_) return WindowedView::HandleMessage(msg, wParam, lParam);
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;

@@ -38,6 +38,8 @@ class ContainerView : public WindowedView {
   void CreateContainer(DWORD style, DWORD exStyle = 0);
   void SetScrollOffset(POINT offset);
 
+  bool ownClass_ = false;  // drawn by the binding (not a common control)
+
  private:
   bool RouteChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
   GraphicView* GraphicAt(POINT client) const;

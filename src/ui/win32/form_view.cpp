@@ -105,6 +105,7 @@ void FormView::Realise() {
   if (form_.Position() == ui::Position::poDefault) left = top = CW_USEDEFAULT;
   {
     placing_ = true;
+    ownClass_ = true;
     CreateOwn(kFormClass, ExStyle(), Style(), form_.Caption().c_str(), left, top, form_.Width(), form_.Height(),
               owner);
     placing_ = false;

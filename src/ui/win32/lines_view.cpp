@@ -241,6 +241,7 @@ void LinesView::ScrollRows(long delta) { SetTop(Advance({topLine_, topRow_}, del
 void LinesView::UpdateScrollBar() {
   if (!Handle()) return;
   scrollDirty_ = false;
+  if (!(::GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VSCROLL)) return;
   // Lines not measured yet count as one row each; they are measured when
   // they come into view, so the thumb settles as the user scrolls.
   long total = 0;
