@@ -67,7 +67,8 @@ class Registry {
  public:
   virtual ~Registry() = default;
 
-  // RegOpenKeyExW.
+  // RegOpenKeyExW. A link met on the way is followed; with
+  // kRegOptionOpenLink the last component, if a link, is opened itself.
   virtual std::int32_t OpenKey(RegKey root, std::wstring_view subKey, std::uint32_t options,
                                std::uint32_t access, RegKey& result) = 0;
   // RegCreateKeyExW; creates missing intermediate keys.
@@ -89,7 +90,8 @@ class Registry {
   // RegDeleteValueW.
   virtual std::int32_t DeleteValue(RegKey key, std::wstring_view name) = 0;
   // RegDeleteKeyExW, looked up in advapi32 at run time: kErrorProcNotFound
-  // when the system does not have it.
+  // when the system does not have it. It opens the key following links, so
+  // naming a link deletes the link's target.
   virtual std::int32_t DeleteKeyEx(RegKey key, std::wstring_view subKey, std::uint32_t access) = 0;
   // NtDeleteKey on an open handle (opened with DELETE access, as
   // kKeyAllAccess has): deletes the very key the handle names, which for a
