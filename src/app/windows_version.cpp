@@ -1,5 +1,7 @@
 #include "app/windows_version.h"
 
+#include "app/program_context.h"
+
 #include <stdexcept>
 
 namespace zt {

@@ -1,7 +1,7 @@
-// The built-in English message constants (Part 8.3): the table that the
-// build makes from src/l10n/constants_en.txt holds exactly the 175 constants
-// of Part 8.3's list, and every text that the spec quotes comes out of it
-// character for character.
+// The built-in English message constants: the table that the build makes
+// from src/l10n/constants_en.txt holds exactly the 175 constants the program
+// uses, and every text the program's windows quote comes out of it character
+// for character.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,9 +24,9 @@ zt::TDKLang_Constants LoadBuiltinTable() {
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
-// The names of Part 8.3, in the order of its list (written out here, not
+// The names of the constants, in their sorted order (written out here, not
 // taken from constants_en.txt).
-const std::vector<std::wstring>& Part83Names() {
+const std::vector<std::wstring>& ConstantNames() {
   // clang-format off
   static const std::vector<std::wstring> names = {
       L"ADDINFO", L"ADMINWARN", L"ADMIN_WARNING", L"ADV", L"ADV_DESC", L"BAD_EXT", L"CHOOSE_PROGRAM",
@@ -69,19 +69,19 @@ struct QuotedText {
   const wchar_t* text;
 };
 
-// Every text the spec quotes, under the first Part that quotes it. A text
-// that the spec gives only inside a composed English example is the piece
-// of that example that the constant supplies (for instance LISTSTART + " ["
+// Every quoted text, under the first area that shows it. A text known only
+// from a composed English message is the piece of that message that the
+// constant supplies (for instance LISTSTART + " ["
 // + n + " " + ELS + "]" is "Autostart list [12 items]"). Line breaks are
 // CR LF; "two sentences separated by an empty line" is CR LF CR LF. Not
-// here: ADV and ADV_DESC (the implementer's, Part 1.7) and ERR_LOAD_MSG
-// (quoted nowhere).
+// here: ADV and ADV_DESC (the announcement balloon, our own texts) and
+// ERR_LOAD_MSG (shown nowhere).
 const QuotedText kQuotedTexts[] = {
-    // Part 1.1
+    // Program start
     {L"CURRENT_OS_NOT_SUPPORTED", L"Current Windows version is not supported"},
     {L"PROGRAM_NOT_START", L"Unable to start the program on the current operating system."},
     {L"PROGRAM_ONLY_FOR_XPVISTA7", L"The program is intended only for Windows Vista and Windows 7."},
-    // Part 1.2
+    // Main window
     {L"CMBTN_ADD", L"Add..."},
     {L"CMBTN_EDIT", L"Change"},
     {L"FULL_LOG_NAME", L"log_"},
@@ -108,7 +108,7 @@ const QuotedText kQuotedTexts[] = {
     {L"USERN", L"User:"},
     {L"VERSION_WORD", L"Version:"},
     {L"VIDEOEXT", L"Video"},
-    // Part 1.3
+    // Change flags, markers and Apply
     {L"EDIT_STARTUP", L"Startup Manager"},
     {L"EDIT_UNINST", L"Installed programs"},
     {L"REBHINT",
@@ -121,11 +121,11 @@ const QuotedText kQuotedTexts[] = {
     {L"TD_REBOOT_TEXT", L"Would you like to restart system now?"},
     {L"VISTA_START", L"Program started on Windows Vista"},
     {L"WIN7_START", L"Program started on Windows 7"},
-    // Part 1.6
+    // Program settings page
     {L"LangCHANGE", L"Interface language change"},
     {L"LangCHANGE_DESC", L"Language change takes effect upon restarting Zentory."},
     {L"LangTTL", L"Language"},
-    // Part 1.7
+    // Assistant hints
     {L"ADDINFO", L"Additional information about this setting"},
     {L"ADMINWARN",
      L"Enabling built-in Administrator account will get rid of all the inconvenient operations in Windows "
@@ -198,7 +198,7 @@ const QuotedText kQuotedTexts[] = {
      L"It will sometimes explain the purpose of some parametres, to specify in possible undesirable "
      L"consequences and to give other helpful information."},
     {L"ZTHELP", L"Zentory Developer Edition Assistant"},
-    // Part 2.1
+    // Logged registry access
     {L"DELETE_KEY", L"delete key:"},
     {L"DELETE_VALUE", L"delete value"},
     {L"ERR_DEL_KEY", L"error deleting key:"},
@@ -215,7 +215,7 @@ const QuotedText kQuotedTexts[] = {
     {L"SET_DWORD_VALUE", L"set REG_DWORD value"},
     {L"SET_REGSZ_VALUE", L"set REG_SZ value"},
     {L"SET_SZEXP_VALUE", L"set REG_EXPAND_ SZ value"},
-    // Part 2.4
+    // Task dialog prompt
     {L"TD_DEL_DESC",
      L"You can temporarily disable entry, having deselected check box opposite to it. If you wish to delete "
      L"entry, press \"Yes\" button."},
@@ -228,7 +228,7 @@ const QuotedText kQuotedTexts[] = {
     {L"TD_UNINST_TEXT", L"Are you sure you want to remove this uninstall entry?"},
     {L"TD_UNINST_TITLE", L"Remove uninstall entry"},
     {L"TD_ZT_NO_STORE", L"Zentory cannot find location of the selected file."},
-    // Part 2.5
+    // Shell file operations and shortcuts
     {L"DEL_DONE", L"Object is successfully deleted"},
     {L"DEL_UNDONE", L"Unable to delete object"},
     {L"ERR", L"Error"},
@@ -237,31 +237,31 @@ const QuotedText kQuotedTexts[] = {
     {L"MOVE_DONE", L"Object is successfully moved"},
     {L"MOVE_UNDONE", L"Unable to move object"},
     {L"OPERATION_DONE", L"Operation completed"},
-    // Part 3.3
+    // Files and disks page
     {L"LINK_DONE", L"created on Desktop successfully."},
     {L"LINK_N", L"Shortcut"},
     {L"REMSAFETY", L"Safely Remove Hardware"},
-    // Part 3.4
+    // Restrictions page
     {L"RESTAPP_ENABLED_LIST", L"Applications that can run"},
     {L"RESTAPP_LIST", L"Restricted applications list"},
-    // Part 3.7
+    // Visual effects page
     {L"VISTA_TASKBAR_BTNS", L"Slide Taskbar buttons"},
-    // Part 3.11
+    // Menu operations, network and Internet Explorer pages
     {L"NETCONN", L"Network Connections"},
     {L"TAKEOWNERSHIP", L"Take Ownership"},
-    // Part 4.1
+    // Folder context menu editor
     {L"CMBTN_CANCEL", L"Cancel"},
     {L"ENTER_NEW_CMD", L"Enter the command line (target)"},
     {L"ENTER_NEW_ENTRY", L"Enter the name of the new item"},
     {L"FIND", L"Find..."},
-    // Part 4.2
+    // File context menu editor
     {L"BAD_EXT", L"Unregistered extension"},
     {L"CM_OPEN", L"Open"},
     {L"ENTER_EXT", L"Enter the extension"},
     {L"NO_CONTEXT_MENU_ITEMS", L"There are no editable items of the context menu. You can add a new item."},
     {L"RUNAS", L"Run as administrator"},
     {L"SEARCH_COMPLETE", L"Search completed"},
-    // Part 5.1
+    // Startup entries
     {L"CHOOSE_PROGRAM", L"Select a program from the list"},
     {L"ELS", L"items"},
     {L"LISTSTART", L"Autostart list"},
@@ -269,7 +269,7 @@ const QuotedText kQuotedTexts[] = {
     {L"SUMMARY_ITEMS", L"Total startup items:"},
     {L"TEMP_OFF_ITEMS", L"Items are temporarily turned off:"},
     {L"UNKNWN", L"Unknown"},
-    // Part 5.2
+    // Startup list operations
     {L"ITEM_TEMP_OFF", L"[turned off]"},
     {L"NEW_ITEM", L"New item"},
     {L"NEW_RECORD", L"New entry"},
@@ -280,12 +280,12 @@ const QuotedText kQuotedTexts[] = {
     {L"PROPS", L"Properties"},
     {L"PUBL", L"Publisher:"},
     {L"STARTUPS", L"[startup]"},
-    // Part 6.1
+    // Uninstall manager
     {L"MBWORD", L"MB"},
     {L"PROGLIST", L"Installed programs list"},
     {L"SIZEWORD", L"Size"},
     {L"SRCH", L"Search"},
-    // Part 7.2
+    // Restore points
     {L"DONE", L"Operation completed"},
     {L"D_EXPANDT", L"You can use restore points to undo unwanted system changes."},
     {L"D_FOOTER", L"Open <a href=\"\">System Protection</a> in Control Panel"},
@@ -298,12 +298,12 @@ const QuotedText kQuotedTexts[] = {
     {L"RESTOREPOINT_COMPLETE", L"The restore point was created successfully."},
     {L"RESTOREPOINT_ERROR", L"Failed to create System restore point!"},
     {L"UNDONE", L"Operation not completed"},
-    // Part 7.3
+    // Shortcuts and master control panel
     {L"GODFOLDERNAME", L"Windows Master Control Panel"},
     {L"LINK_DEL_DESKTOP", L"deleted on Desktop."},
     {L"LINK_DEL_STARTMENU", L"deleted on Start Menu."},
     {L"LINK_DONE_STARTMENU", L"created on Start Menu successfully."},
-    // Part 8.3
+    // Texts shown by no code, and Vista captions
     {L"ERR_LOAD_LOGO", L"error set logo..."},
     {L"LOGO_SET", L"set logo..."},
     {L"NO_SUBKEY", L"Not found subkeys in key:"},
@@ -321,7 +321,7 @@ const QuotedText kQuotedTexts[] = {
 
 TEST(BuiltinConstants, HoldsExactlyThe175NamesOfPart83) {
   const auto table = LoadBuiltinTable();
-  const auto& names = Part83Names();
+  const auto& names = ConstantNames();
   ASSERT_EQ(names.size(), 175u);
   EXPECT_EQ(table.Count(), 175);
   for (const auto& name : names) {
@@ -356,10 +356,10 @@ TEST(BuiltinConstants, QuotedTextsAreVerbatim) {
   }
 }
 
-// The English examples that the spec composes from several constants
-// (Parts 2.1, 3.3, 3.11, 5.1, 5.2, 6.1, 7.2, 7.3), rebuilt the way the code
+// English messages composed from several constants (console lines, list
+// headers, shortcut reports, the welcome title), rebuilt the way the code
 // builds them.
-TEST(BuiltinConstants, ComposedEnglishExamplesOfTheSpec) {
+TEST(BuiltinConstants, ComposedEnglishMessages) {
   const auto table = LoadBuiltinTable();
   auto c = [&table](const wchar_t* name) { return table.LangConst(name); };
   EXPECT_EQ(c(L"NO_DWORD_VALUE") + L" \"ScreenSaverIsSecure\" " + c(L"IN_KEY"),
@@ -388,7 +388,7 @@ TEST(BuiltinConstants, OwnTextsFitTheirPlaces) {
     SCOPED_TRACE(Narrow(name));
     EXPECT_FALSE(table.LangConst(name).empty());
   }
-  // The balloon of hint -8 (Part 1.7): title at most 63 characters, text at most 255.
+  // The announcement balloon: title at most 63 characters, text at most 255.
   EXPECT_LE(table.LangConst(L"ADV").size(), 63u);
   EXPECT_LE(table.LangConst(L"ADV_DESC").size(), 255u);
 }
