@@ -11,8 +11,8 @@ namespace zt::ui {
 // A picture: PNG bytes, a resource of the program, or an icon handle the
 // platform gave (kept by whoever obtained it).
 struct Picture {
-  std::vector<std::uint8_t> png;
-  std::wstring resourceName;
+  std::vector<std::uint8_t> png{};
+  std::wstring resourceName{};
   std::uintptr_t icon = 0;
 
   bool Empty() const { return png.empty() && resourceName.empty() && icon == 0; }

@@ -81,160 +81,160 @@ class Place {
 class Node;
 
 struct Label {
-  std::wstring name;
-  std::wstring caption;
-  Place at;
+  std::wstring name{};
+  std::wstring caption{};
+  Place at{};
   bool autoSize = true;
   bool wordWrap = false;
   bool transparent = false;
   Alignment alignment = Alignment::taLeftJustify;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct LinkLabel {
-  std::wstring name;
-  std::wstring caption;
-  Place at;
+  std::wstring name{};
+  std::wstring caption{};
+  Place at{};
   Alignment alignment = Alignment::taLeftJustify;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct CheckBox {
-  std::wstring name;
-  std::wstring caption;
-  Place at;
+  std::wstring name{};
+  std::wstring caption{};
+  Place at{};
   bool checked = false;
   bool allowGrayed = false;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct RadioButton {
-  std::wstring name;
-  std::wstring caption;
-  Place at;
+  std::wstring name{};
+  std::wstring caption{};
+  Place at{};
   bool checked = false;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct Button {
-  std::wstring name;
-  std::wstring caption;
-  Place at;
+  std::wstring name{};
+  std::wstring caption{};
+  Place at{};
   bool isDefault = false;
   bool cancel = false;
   int modalResult = mrNone;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct SpeedButton {
-  std::wstring name;
-  std::wstring caption;
-  Place at;
+  std::wstring name{};
+  std::wstring caption{};
+  Place at{};
   bool flat = true;
   int groupIndex = 0;
   bool allowAllUp = false;
   bool down = false;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct Edit {
-  std::wstring name;
-  std::wstring text;
-  Place at;
+  std::wstring name{};
+  std::wstring text{};
+  Place at{};
   bool readOnly = false;
   wchar_t passwordChar = 0;
   int maxLength = 0;
   bool numbersOnly = false;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct Memo {
-  std::wstring name;
-  std::wstring text;
-  Place at;
+  std::wstring name{};
+  std::wstring text{};
+  Place at{};
   bool readOnly = false;
   ScrollStyle scrollBars = ScrollStyle::ssNone;
   bool hideSelection = true;
   bool wordWrap = true;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct ComboBox {
-  std::wstring name;
-  std::wstring text;
-  Place at;
+  std::wstring name{};
+  std::wstring text{};
+  Place at{};
   ComboBoxStyle style = ComboBoxStyle::csDropDownList;
-  std::vector<std::wstring> items;
+  std::vector<std::wstring> items{};
   int itemIndex = -1;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct TrackBar {
-  std::wstring name;
-  Place at;
+  std::wstring name{};
+  Place at{};
   int min = 0;
   int max = 10;
   int position = 0;
@@ -242,18 +242,18 @@ struct TrackBar {
   bool showSelRange = true;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct UpDown {
-  std::wstring name;
-  Place at;
-  std::wstring associate;  // name of an Edit
+  std::wstring name{};
+  Place at{};
+  std::wstring associate{};  // name of an Edit
   int min = 0;
   int max = 100;
   int position = 0;
@@ -262,17 +262,17 @@ struct UpDown {
   bool wrap = false;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct ListView {
-  std::wstring name;
-  Place at;
+  std::wstring name{};
+  Place at{};
   ViewStyle viewStyle = ViewStyle::vsReport;
   bool checkboxes = false;
   bool rowSelect = false;
@@ -281,23 +281,23 @@ struct ListView {
   bool columnClick = true;
   bool showColumnHeaders = true;
   bool groupView = false;
-  std::wstring smallImages;  // name of an ImageList
-  std::vector<ListColumn> columns;
-  std::vector<ListGroup> groups;
+  std::wstring smallImages{};  // name of an ImageList
+  std::vector<ListColumn> columns{};
+  std::vector<ListGroup> groups{};
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct Image {
-  std::wstring name;
-  Place at;
-  Picture picture;
+  std::wstring name{};
+  Place at{};
+  Picture picture{};
   bool stretch = false;
   bool center = false;
   bool proportional = false;
@@ -305,110 +305,110 @@ struct Image {
   bool autoSize = false;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct Bevel {
-  std::wstring name;
-  Place at;
+  std::wstring name{};
+  Place at{};
   BevelShape shape = BevelShape::bsBox;
   BevelStyle style = BevelStyle::bsLowered;
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct GroupBox {
-  std::wstring name;
-  std::wstring caption;
-  Place at;
-  Rows rows;
+  std::wstring name{};
+  std::wstring caption{};
+  Place at{};
+  Rows rows{};
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
-  std::vector<Node> children;
+  std::vector<Node> children{};
 };
 
 struct Panel {
-  std::wstring name;
-  std::wstring caption;
-  Place at;
+  std::wstring name{};
+  std::wstring caption{};
+  Place at{};
   PanelBevel bevelOuter = PanelBevel::bvRaised;
   bool parentBackground = true;
-  Rows rows;
+  Rows rows{};
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
-  std::vector<Node> children;
+  std::vector<Node> children{};
 };
 
 // Its children (and their names) are owned by the frame.
 struct Frame {
-  std::wstring name;
-  Place at;
+  std::wstring name{};
+  Place at{};
   bool autoScroll = false;
-  Rows rows;
+  Rows rows{};
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
-  std::vector<Node> children;
+  std::vector<Node> children{};
 };
 
 // Fills its page control.
 struct TabSheet {
-  std::wstring name;
-  std::wstring caption;
+  std::wstring name{};
+  std::wstring caption{};
   bool tabVisible = true;
-  Rows rows;
-  std::wstring hint;
+  Rows rows{};
+  std::wstring hint{};
   std::intptr_t tag = 0;
-  std::vector<Node> children;
+  std::vector<Node> children{};
 };
 
 struct PageControl {
-  std::wstring name;
-  Place at;
-  std::wstring activePage;  // name of a page; the first page when empty
-  std::vector<TabSheet> pages;
+  std::wstring name{};
+  Place at{};
+  std::wstring activePage{};  // name of a page; the first page when empty
+  std::vector<TabSheet> pages{};
   bool visible = true;
   bool enabled = true;
-  std::wstring hint;
+  std::wstring hint{};
   bool showHint = false;
-  std::optional<Font> font;
-  std::optional<TColor> color;
+  std::optional<Font> font{};
+  std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
   std::intptr_t tag = 0;
 };
 
 struct MenuItem {
-  std::wstring name;
-  std::wstring caption;  // "-" for a separator
-  std::wstring hint;
+  std::wstring name{};
+  std::wstring caption{};  // "-" for a separator
+  std::wstring hint{};
   bool checked = false;
   bool enabled = true;
   bool visible = true;
@@ -416,59 +416,59 @@ struct MenuItem {
 };
 
 struct PopupMenu {
-  std::wstring name;
+  std::wstring name{};
   PopupAlignment alignment = PopupAlignment::paLeft;
-  std::vector<MenuItem> items;
+  std::vector<MenuItem> items{};
 };
 
 struct TrayIcon {
-  std::wstring name;
-  std::wstring hint;
+  std::wstring name{};
+  std::wstring hint{};
   bool visible = false;
-  std::wstring balloonTitle;
-  std::wstring balloonHint;
+  std::wstring balloonTitle{};
+  std::wstring balloonHint{};
   BalloonFlags balloonFlags = BalloonFlags::bfNone;
   int balloonTimeout = 3000;
-  std::wstring popupMenu;  // name of a PopupMenu
+  std::wstring popupMenu{};  // name of a PopupMenu
 };
 
 struct Timer {
-  std::wstring name;
+  std::wstring name{};
   bool enabled = true;
   int interval = 1000;
 };
 
 struct TaskDialog {
-  std::wstring name;
-  std::wstring caption;
-  std::wstring title;
-  std::wstring text;
-  std::wstring expandedText;
-  std::wstring footerText;
-  std::wstring verificationText;
+  std::wstring name{};
+  std::wstring caption{};
+  std::wstring title{};
+  std::wstring text{};
+  std::wstring expandedText{};
+  std::wstring footerText{};
+  std::wstring verificationText{};
   TaskDialogIcon mainIcon = TaskDialogIcon::tdiInformation;
   TaskDialogIcon footerIcon = TaskDialogIcon::tdiNone;
   Set<TaskDialogFlag> flags{TaskDialogFlag::tfAllowDialogCancellation};
   Set<TaskDialogCommonButton> commonButtons{TaskDialogCommonButton::tcbOk, TaskDialogCommonButton::tcbCancel};
-  std::vector<TaskDialogButton> buttons;
+  std::vector<TaskDialogButton> buttons{};
 };
 
 struct OpenDialog {
-  std::wstring name;
-  std::wstring title;
-  std::vector<FileType> fileTypes;
-  Set<FileDialogOption> options;
+  std::wstring name{};
+  std::wstring title{};
+  std::vector<FileType> fileTypes{};
+  Set<FileDialogOption> options{};
 };
 
 struct ImageList {
-  std::wstring name;
+  std::wstring name{};
   int width = 16;
   int height = 16;
 };
 
 struct Form {
-  std::wstring name;
-  std::wstring caption;
+  std::wstring name{};
+  std::wstring caption{};
   int clientWidth = 0;
   int clientHeight = 0;
   BorderStyle borderStyle = BorderStyle::bsSizeable;
@@ -478,11 +478,11 @@ struct Form {
   bool keyPreview = false;
   bool scaled = true;
   bool showHint = false;
-  Font font;
-  std::optional<TColor> color;
-  std::wstring activeControl;  // name of a control
-  Rows rows;
-  std::vector<Node> children;
+  Font font{};
+  std::optional<TColor> color{};
+  std::wstring activeControl{};  // name of a control
+  Rows rows{};
+  std::vector<Node> children{};
 };
 
 class Builder;

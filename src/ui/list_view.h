@@ -14,7 +14,7 @@ class ImageList;
 class ListView;
 
 struct ListColumn {
-  std::wstring Caption;
+  std::wstring Caption{};
   int Width = 50;
   int MinWidth = 0;
   ui::Alignment Alignment = ui::Alignment::taLeftJustify;
@@ -22,7 +22,7 @@ struct ListColumn {
 };
 
 struct ListGroup {
-  std::wstring Header;
+  std::wstring Header{};
   int GroupID = 0;
   bool operator==(const ListGroup&) const = default;
 };

@@ -8,7 +8,7 @@
 namespace zt::ui {
 
 struct FileType {
-  std::wstring DisplayName;
+  std::wstring DisplayName{};
   std::wstring FileMask;  // "*.exe;*.com"
 };
 

@@ -30,8 +30,8 @@ enum class TaskDialogCommonButton { tcbOk, tcbYes, tcbNo, tcbCancel, tcbRetry, t
 enum class TaskDialogIcon { tdiNone, tdiWarning, tdiError, tdiInformation, tdiShield };
 
 struct TaskDialogButton {
-  std::wstring Caption;
-  std::wstring CommandLinkHint;
+  std::wstring Caption{};
+  std::wstring CommandLinkHint{};
   int ModalResult = mrNone;  // mrNone: the button's id, 100 + its index
   bool Default = false;
   bool Enabled = true;

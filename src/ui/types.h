@@ -91,7 +91,7 @@ struct Font {
   std::wstring Name = L"Segoe UI";
   int Height = -11;  // negative: character height in pixels
   TColor Color = clWindowText;
-  Set<FontStyle> Style;
+  Set<FontStyle> Style{};
 
   bool operator==(const Font&) const = default;
 };
