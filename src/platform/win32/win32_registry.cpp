@@ -1,7 +1,8 @@
 #include "platform/win32/win32_registry.h"
 
-#include <sddl.h>
 #include <windows.h>
+// sddl.h needs the declarations windows.h makes.
+#include <sddl.h>
 
 #include <string>
 #include <vector>
