@@ -111,12 +111,13 @@ class Component {
   const std::vector<Component*>& Components() const { return components_; }
   int ComponentCount() const { return static_cast<int>(components_.size()); }
 
-  // Creates a component owned by this one; the owner destroys it.
+  // Creates a component owned by this one; the owner destroys it. Without a
+  // name it keeps the one its constructor gave (a dialog class names itself).
   template <class T>
   T& Create(std::wstring name = {}) {
     auto component = std::make_unique<T>();
     T& result = *component;
-    component->SetName(std::move(name));
+    if (!name.empty()) component->SetName(std::move(name));
     InsertComponent(std::move(component));
     return result;
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/kinds.h"
+#include "ui/layout.h"
 #include "ui/testing/fake_host.h"
 
 namespace zt::ui {
@@ -75,6 +76,54 @@ TEST_F(DialogFixture, ShowModalOfAVisibleFormOrWithoutAHostThrows) {
   EXPECT_THROW(dialog.ShowModal(), std::logic_error);
   Form orphan;
   EXPECT_THROW(orphan.ShowModal(), std::logic_error);
+}
+
+// A dialog class builds its own layout, as the program's small dialogs do.
+class RestorePointBox : public Form {
+ public:
+  RestorePointBox() {
+    namespace L = layout;
+    L::Build(*this, L::Form{.name = L"SRBox",
+                            .caption = L"System Protection",
+                            .clientWidth = 408,
+                            .clientHeight = 172,
+                            .borderStyle = BorderStyle::bsDialog,
+                            .position = Position::poMainFormCenter,
+                            .children = {
+                                L::Edit{.name = L"SRDescription", .at = {8, 90, 392, 21}},
+                                L::Button{.name = L"SRCreate",
+                                          .caption = L"Create",
+                                          .at = {240, 140, 75, 25},
+                                          .isDefault = true,
+                                          .modalResult = mrOk,
+                                          .enabled = false},
+                                L::Button{.name = L"SRCancelbtn",
+                                          .caption = L"Cancel",
+                                          .at = {325, 140, 75, 25},
+                                          .cancel = true,
+                                          .modalResult = mrCancel},
+                            }});
+    auto& description = Find<Edit>(L"SRDescription");
+    auto& create = Find<Button>(L"SRCreate");
+    description.OnChange = [&description, &create] { create.SetEnabled(!description.Text().empty()); };
+  }
+};
+
+TEST(UiForm, DialogClassOwnedByTheMainFormUsesItsHost) {
+  FakeHost host;
+  Form mainForm;
+  mainForm.SetHost(&host);
+  auto& box = mainForm.Create<RestorePointBox>();
+  EXPECT_EQ(box.Name(), L"SRBox");
+  host.ScriptModal([](Form& form) {
+    form.UserKeyDown(vkReturn, {});  // Create is still disabled
+    EXPECT_EQ(form.ModalResult(), mrNone);
+    form.Find<Edit>(L"SRDescription").UserSetText(L"Before tweaking");
+    form.UserKeyDown(vkReturn, {});
+  });
+  EXPECT_EQ(box.ShowModal(), mrOk);
+  mainForm.RemoveComponent(box);  // shown modally, then destroyed
+  EXPECT_EQ(mainForm.ComponentCount(), 0);
 }
 
 TEST(UiForm, CloseAsksThenHidesAndTellsTheHost) {
