@@ -15,8 +15,9 @@ void Erase(std::vector<Component*>& list, const Component* item) {
 }  // namespace
 
 bool SameName(std::wstring_view a, std::wstring_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return FoldAscii(x) == FoldAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+           return FoldAscii(x) == FoldAscii(y);
+         });
 }
 
 Component::Component() = default;
@@ -47,7 +48,8 @@ void Component::SetName(std::wstring name) {
   if (name == name_) return;
   if (owner_ && !name.empty()) {
     Component* other = owner_->FindComponent(name);
-    if (other && other != this) throw std::invalid_argument("a component named " + Narrow(name) + " already exists");
+    if (other && other != this)
+      throw std::invalid_argument("a component named " + Narrow(name) + " already exists");
   }
   name_ = std::move(name);
   Changed(Property::Name);

@@ -20,35 +20,35 @@ class Host;
 // properties say which entries changed.
 enum class Property {
   Name,
-  Parent,         // the control moved to another parent
-  Controls,       // a child control was inserted into / removed from this one
-  ZOrder,         // the control moved to the front or back of its siblings
+  Parent,    // the control moved to another parent
+  Controls,  // a child control was inserted into / removed from this one
+  ZOrder,    // the control moved to the front or back of its siblings
   Bounds,
   Visible,
   Enabled,
-  Caption,        // Caption or Text
+  Caption,  // Caption or Text
   Hint,
   Font,
   Color,
   Cursor,
-  Style,          // options of the kind that shape the window (ReadOnly, BorderStyle, Flat, ...)
-  Checked,        // check box / radio button / speed button Down / list item check (index)
-  Items,          // combo, list view and menu items (see ListChange)
-  ItemIndex,      // the selected item (list view: index of the item whose selection changed)
+  Style,      // options of the kind that shape the window (ReadOnly, BorderStyle, Flat, ...)
+  Checked,    // check box / radio button / speed button Down / list item check (index)
+  Items,      // combo, list view and menu items (see ListChange)
+  ItemIndex,  // the selected item (list view: index of the item whose selection changed)
   Columns,
   Groups,
-  Lines,          // memo lines (see ListChange)
-  Selection,      // memo SelStart / SelLength
+  Lines,      // memo lines (see ListChange)
+  Selection,  // memo SelStart / SelLength
   Position,
-  Range,          // Min, Max, Increment, Frequency
+  Range,  // Min, Max, Increment, Frequency
   ActivePage,
   TabVisible,
   ActiveControl,
   Picture,
-  Interval,       // timer interval
-  Balloon,        // tray icon balloon title, text, flags, time-out
-  BeginUpdate,    // a batch of list changes starts
-  EndUpdate,      // ... and ends
+  Interval,     // timer interval
+  Balloon,      // tray icon balloon title, text, flags, time-out
+  BeginUpdate,  // a batch of list changes starts
+  EndUpdate,    // ... and ends
 };
 
 enum class ListChange { Reset, Inserted, Removed, Updated };

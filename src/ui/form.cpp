@@ -55,7 +55,8 @@ void Form::SetScaled(bool scaled) {
 
 void Form::SetActiveControl(WinControl* control, Notify notify) {
   if (control == activeControl_) return;
-  if (control && control->ParentForm() != this) throw std::invalid_argument("the control is not on this form");
+  if (control && control->ParentForm() != this)
+    throw std::invalid_argument("the control is not on this form");
   WinControl* old = activeControl_;
   if (old) RemoveFreeNotification(*old);
   activeControl_ = control;

@@ -10,7 +10,14 @@ namespace zt::ui {
 
 enum class BorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class BorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
-enum class Position { poDesigned, poDefault, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+enum class Position {
+  poDesigned,
+  poDefault,
+  poScreenCenter,
+  poDesktopCenter,
+  poMainFormCenter,
+  poOwnerFormCenter
+};
 enum class FormStyle { fsNormal, fsStayOnTop };
 enum class CloseAction { caNone, caHide, caFree, caMinimize };
 

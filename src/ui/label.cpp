@@ -57,7 +57,8 @@ void WalkLinks(std::wstring_view text, OnText onText, OnLink onLink) {
     std::wstring_view rest = text.substr(tagEnd + 1);
     std::size_t close = 0;
     while (close < rest.size() && !StartsWithNoCase(rest.substr(close), L"</a>")) ++close;
-    Link link{std::wstring(rest.substr(0, close)), Attribute(attributes, L"href"), Attribute(attributes, L"id")};
+    Link link{std::wstring(rest.substr(0, close)), Attribute(attributes, L"href"),
+              Attribute(attributes, L"id")};
     onText(link.text);
     onLink(std::move(link));
     text = rest.substr(close < rest.size() ? close + 4 : close);
@@ -68,13 +69,15 @@ void WalkLinks(std::wstring_view text, OnText onText, OnLink onLink) {
 
 std::vector<Link> ParseLinks(std::wstring_view text) {
   std::vector<Link> links;
-  WalkLinks(text, [](std::wstring_view) {}, [&](Link link) { links.push_back(std::move(link)); });
+  WalkLinks(
+      text, [](std::wstring_view) {}, [&](Link link) { links.push_back(std::move(link)); });
   return links;
 }
 
 std::wstring StripLinkTags(std::wstring_view text) {
   std::wstring shown;
-  WalkLinks(text, [&](std::wstring_view part) { shown += part; }, [](const Link&) {});
+  WalkLinks(
+      text, [&](std::wstring_view part) { shown += part; }, [](const Link&) {});
   return shown;
 }
 

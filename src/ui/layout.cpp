@@ -13,8 +13,8 @@ struct RowCursor {
 };
 
 struct Scope {
-  Component& owner;          // owns what is created
-  ui::WinControl* parent;    // receives the controls
+  Component& owner;        // owns what is created
+  ui::WinControl* parent;  // receives the controls
   RowCursor* rows;
 };
 

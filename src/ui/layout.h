@@ -11,7 +11,7 @@
 //                    .children = {
 //                        CheckBox{.name = L"AutoLogonCheckBox", .at = {10, 0, 13, 17}},
 //                        Edit{.name = L"Username", .at = Row{.indent = 90, .width = 150}},
-//                        Label{.name = L"UserNameTextLabel", .caption = L"User name:", .at = SameRow{.left = 12}},
+//                        Label{.name = L"UserNameLabel", .caption = L"User:", .at = SameRow{.left = 12}},
 //                    }},
 //       }});
 //   auto& box = form.Find<ui::CheckBox>(L"AutoLogonCheckBox");
@@ -492,10 +492,12 @@ struct Scope;
 class Node {
  public:
   template <class Spec>
-    requires requires(Builder& builder, const Scope& scope, const Spec& spec) { BuildSpec(builder, scope, spec); }
+  requires requires(Builder& builder, const Scope& scope, const Spec& spec) {
+    BuildSpec(builder, scope, spec);
+  }
   Node(Spec spec)
-      : spec_(std::make_shared<const Spec>(std::move(spec))), build_([](Builder& builder, const Scope& scope,
-                                                                        const void* spec) {
+      : spec_(std::make_shared<const Spec>(std::move(spec))),
+        build_([](Builder& builder, const Scope& scope, const void* spec) {
           BuildSpec(builder, scope, *static_cast<const Spec*>(spec));
         }) {}
 

@@ -63,7 +63,29 @@ void ListItem::SetImageIndex(int imageIndex) {
   Updated();
 }
 
+void ListItem::MakeVisible() {
+  int top = owner_->topIndex_;
+  int rows = owner_->VisibleRowCount();
+  if (index_ < top)
+    top = index_;
+  else if (index_ >= top + rows)
+    top = index_ - rows + 1;
+  owner_->SetTopIndex(top);
+}
+
 ListView::ListView() { SetColor(clWindow); }
+
+void ListView::SetTopIndex(int topIndex) {
+  topIndex = std::clamp(topIndex, 0, std::max(0, ItemCount() - 1));
+  if (topIndex == topIndex_) return;
+  topIndex_ = topIndex;
+  Changed(Property::Position);
+}
+
+int ListView::VisibleRowCount() const {
+  int header = showColumnHeaders_ ? metrics_.headerHeight : 0;
+  return metrics_.rowHeight > 0 ? std::max(1, (Height() - header) / metrics_.rowHeight) : 1;
+}
 
 ListView::~ListView() = default;
 
@@ -159,14 +181,15 @@ void ListView::ClearItems() {
   if (items_.empty()) return;
   items_.clear();
   itemIndex_ = -1;
-  topIndex_ = 0;
   Changed(Property::Items);
+  SetTopIndex(0);
 }
 
 void ListView::CustomSort(const std::function<bool(const ListItem& a, const ListItem& b)>& less) {
   ListItem* selected = Selected();
-  std::stable_sort(items_.begin(), items_.end(),
-                   [&](const std::unique_ptr<ListItem>& a, const std::unique_ptr<ListItem>& b) { return less(*a, *b); });
+  std::stable_sort(
+      items_.begin(), items_.end(),
+      [&](const std::unique_ptr<ListItem>& a, const std::unique_ptr<ListItem>& b) { return less(*a, *b); });
   Renumber(0);
   itemIndex_ = selected ? selected->index_ : -1;
   Changed(Property::Items);
@@ -288,20 +311,22 @@ void ListView::UserClickItem(int index) {
 }
 
 void ListView::UserColumnClick(int column) {
-  if (Usable() && columnClick_ && column >= 0 && column < ColumnCount() && OnColumnClick) OnColumnClick(column);
+  if (Usable() && columnClick_ && column >= 0 && column < ColumnCount() && OnColumnClick)
+    OnColumnClick(column);
 }
 
 std::vector<StringProperty> ListView::StringProperties() {
   std::vector<StringProperty> list;
   for (int i = 0; i < ColumnCount(); ++i) {
-    list.push_back(StringProperty{L"Columns[" + std::to_wstring(i) + L"].Caption",
-                                  [this, i] { return i < ColumnCount() ? Column(i).Caption : std::wstring(); },
-                                  [this, i](const std::wstring& v) {
-                                    if (i >= ColumnCount()) return;
-                                    ListColumn column = Column(i);
-                                    column.Caption = v;
-                                    SetColumn(i, column);
-                                  }});
+    list.push_back(
+        StringProperty{L"Columns[" + std::to_wstring(i) + L"].Caption",
+                       [this, i] { return i < ColumnCount() ? Column(i).Caption : std::wstring(); },
+                       [this, i](const std::wstring& v) {
+                         if (i >= ColumnCount()) return;
+                         ListColumn column = Column(i);
+                         column.Caption = v;
+                         SetColumn(i, column);
+                       }});
   }
   for (int i = 0; i < GroupCount(); ++i) {
     list.push_back(StringProperty{L"Groups[" + std::to_wstring(i) + L"].Header",

@@ -54,6 +54,8 @@ class ListItem {
   void SetImageIndex(int imageIndex);
   std::intptr_t Data() const { return data_; }
   void SetData(std::intptr_t data) { data_ = data; }
+  // Scrolls the list (TopIndex) just enough to show the whole row.
+  void MakeVisible();
 
  private:
   friend class ListView;
@@ -71,7 +73,17 @@ class ListItem {
 };
 
 enum class ViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
-enum class HitTest { htAbove, htBelow, htNowhere, htOnItem, htOnIcon, htOnLabel, htOnStateIcon, htToLeft, htToRight };
+enum class HitTest {
+  htAbove,
+  htBelow,
+  htNowhere,
+  htOnItem,
+  htOnIcon,
+  htOnLabel,
+  htOnStateIcon,
+  htToLeft,
+  htToRight
+};
 
 // Geometry of the report view, for hit tests: the binding sets the window's
 // real metrics; the defaults are those of the common controls on Windows 7.
@@ -141,14 +153,19 @@ class ListView : public WinControl {
 
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int index, Notify notify = Notify::Yes);
-  ListItem* Selected() const { return itemIndex_ >= 0 ? items_[static_cast<std::size_t>(itemIndex_)].get() : nullptr; }
+  ListItem* Selected() const {
+    return itemIndex_ >= 0 ? items_[static_cast<std::size_t>(itemIndex_)].get() : nullptr;
+  }
   int SelCount() const { return itemIndex_ >= 0 ? 1 : 0; }
 
   const ListMetrics& Metrics() const { return metrics_; }
   void SetMetrics(const ListMetrics& metrics) { metrics_ = metrics; }
-  // First row shown (the binding reports the user's scrolling here).
+  // First row shown; a change is pushed to the view as Position (the
+  // binding reports the user's scrolling here).
   int TopIndex() const { return topIndex_; }
-  void SetTopIndex(int topIndex) { topIndex_ = topIndex; }
+  void SetTopIndex(int topIndex);
+  // Whole rows that fit below the header.
+  int VisibleRowCount() const;
   // The framework's GetItemAt / GetHitTestInfoAt, in client coordinates.
   ListItem* ItemAt(int x, int y) const;
   Set<ui::HitTest> HitTestAt(int x, int y) const;

@@ -55,8 +55,8 @@ void MemoLines::Add(std::wstring_view text) {
       --added;
     }
   }
-  memo_.TextChanged(Change::List(Property::Lines, ListChange::Inserted, first, added), static_cast<int>(units_),
-                    Notify::Yes);
+  memo_.TextChanged(Change::List(Property::Lines, ListChange::Inserted, first, added),
+                    static_cast<int>(units_), Notify::Yes);
 }
 
 void MemoLines::Clear() {

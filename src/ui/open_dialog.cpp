@@ -29,7 +29,8 @@ std::vector<StringProperty> OpenDialog::StringProperties() {
     list.push_back(field(L"DisplayName", &FileType::DisplayName));
     list.push_back(field(L"FileMask", &FileType::FileMask));
   }
-  list.push_back(StringProperty{L"Title", [this] { return title_; }, [this](const std::wstring& v) { title_ = v; }});
+  list.push_back(
+      StringProperty{L"Title", [this] { return title_; }, [this](const std::wstring& v) { title_ = v; }});
   return list;
 }
 

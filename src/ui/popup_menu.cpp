@@ -44,7 +44,8 @@ void MenuItem::Changed(const Change& change) {
 }
 
 std::vector<StringProperty> MenuItem::StringProperties() {
-  return {StringProperty{L"Caption", [this] { return caption_; }, [this](const std::wstring& v) { SetCaption(v); }},
+  return {StringProperty{L"Caption", [this] { return caption_; },
+                         [this](const std::wstring& v) { SetCaption(v); }},
           StringProperty{L"Hint", [this] { return hint_; }, [this](const std::wstring& v) { SetHint(v); }}};
 }
 

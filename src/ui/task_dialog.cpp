@@ -45,7 +45,8 @@ bool TaskDialog::Clicked(int modalResult) {
 }
 
 bool TaskDialog::UserClickButton(int index) {
-  if (index < 0 || index >= static_cast<int>(buttons_.size()) || !buttons_[static_cast<std::size_t>(index)].Enabled)
+  if (index < 0 || index >= static_cast<int>(buttons_.size()) ||
+      !buttons_[static_cast<std::size_t>(index)].Enabled)
     return false;
   return Clicked(ButtonResult(index));
 }

@@ -120,7 +120,8 @@ class TaskDialog : public Component {
   TaskDialogIcon mainIcon_ = TaskDialogIcon::tdiInformation;
   TaskDialogIcon footerIcon_ = TaskDialogIcon::tdiNone;
   Set<TaskDialogFlag> flags_{TaskDialogFlag::tfAllowDialogCancellation};
-  Set<TaskDialogCommonButton> commonButtons_{TaskDialogCommonButton::tcbOk, TaskDialogCommonButton::tcbCancel};
+  Set<TaskDialogCommonButton> commonButtons_{TaskDialogCommonButton::tcbOk,
+                                             TaskDialogCommonButton::tcbCancel};
   std::vector<TaskDialogButton> buttons_;
   int modalResult_ = mrNone;
   std::wstring url_;

@@ -65,7 +65,8 @@ void TrayIcon::SetPopupMenu(ui::PopupMenu* menu) {
 }
 
 void TrayIcon::Notification(Component& component, Operation operation) {
-  if (operation == Operation::opRemove && static_cast<Component*>(popupMenu_) == &component) popupMenu_ = nullptr;
+  if (operation == Operation::opRemove && static_cast<Component*>(popupMenu_) == &component)
+    popupMenu_ = nullptr;
   Component::Notification(component, operation);
 }
 

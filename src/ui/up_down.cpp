@@ -19,7 +19,8 @@ void UpDown::SetAssociate(Edit* edit) {
 }
 
 void UpDown::Notification(Component& component, Operation operation) {
-  if (operation == Operation::opRemove && static_cast<Component*>(associate_) == &component) associate_ = nullptr;
+  if (operation == Operation::opRemove && static_cast<Component*>(associate_) == &component)
+    associate_ = nullptr;
   WinControl::Notification(component, operation);
 }
 
@@ -92,7 +93,8 @@ void UpDown::SyncFromAssociate() {
   if (!associate_) return;
   std::wstring text = associate_->Text();
   if (!thousandSeparator_.empty()) {
-    for (auto pos = text.find(thousandSeparator_); pos != std::wstring::npos; pos = text.find(thousandSeparator_, pos))
+    for (auto pos = text.find(thousandSeparator_); pos != std::wstring::npos;
+         pos = text.find(thousandSeparator_, pos))
       text.erase(pos, thousandSeparator_.size());
   }
   std::size_t digitsFrom = !text.empty() && text[0] == L'-' ? 1 : 0;
@@ -113,7 +115,8 @@ void UpDown::SyncFromAssociate() {
 void UpDown::UserClick(UDBtnType button) {
   if (!Usable()) return;
   SyncFromAssociate();
-  long long target = static_cast<long long>(position_) + (button == UDBtnType::btNext ? increment_ : -increment_);
+  long long target =
+      static_cast<long long>(position_) + (button == UDBtnType::btNext ? increment_ : -increment_);
   if (target > max_) target = wrap_ ? min_ : max_;
   if (target < min_) target = wrap_ ? max_ : min_;
   bool allowChange = true;

@@ -45,7 +45,8 @@ TEST(UiSetterEvents, RadioButtonUnchecksSiblingsOfTheSameParentOnly) {
   a2.SetParent(&groupA);
   b1.SetParent(&groupB);
   std::vector<std::wstring> fired;
-  for (RadioButton* radio : {&a1, &a2, &b1}) radio->OnClick = [&fired, radio] { fired.push_back(radio->Name()); };
+  for (RadioButton* radio : {&a1, &a2, &b1})
+    radio->OnClick = [&fired, radio] { fired.push_back(radio->Name()); };
 
   a1.SetChecked(true);
   b1.SetChecked(true);

@@ -45,9 +45,7 @@ TEST_F(DialogFixture, ShowModalReturnsTheResultOfTheButtonPressed) {
   EXPECT_EQ(host.modalForms, std::vector<std::wstring>{L"SRBox"});
 }
 
-TEST_F(DialogFixture, ClosingWithoutAButtonIsCancel) {
-  EXPECT_EQ(dialog.ShowModal(), mrCancel);
-}
+TEST_F(DialogFixture, ClosingWithoutAButtonIsCancel) { EXPECT_EQ(dialog.ShowModal(), mrCancel); }
 
 TEST_F(DialogFixture, ReturnAndEscapeClickTheDefaultAndCancelButtons) {
   description.SetText(L"x");
@@ -210,7 +208,9 @@ struct TaskDialogFixture : ::testing::Test {
       log.push_back(L"button " + std::to_wstring(result));
       canClose = result != mrOk || ++createAttempts > 1;
     };
-    td.OnVerificationClicked = [this] { log.push_back(td.VerificationChecked() ? L"checked" : L"unchecked"); };
+    td.OnVerificationClicked = [this] {
+      log.push_back(td.VerificationChecked() ? L"checked" : L"unchecked");
+    };
     td.OnHyperlinkClicked = [this](const std::wstring& url) { log.push_back(L"link " + url); };
   }
   FakeHost host;

@@ -126,12 +126,9 @@ TEST(UiLayout, RowsAndSameRowPlaceControlsOnTheGrid) {
   };
   // Box 393 wide, rows from (12, 24), 21 high, 4 apart, 8 right margin.
   const Case cases[] = {
-      {L"UserNameTextLabel", {12, 24, 373, 21}},
-      {L"Username", {120, 24, 150, 21}},
-      {L"PasswrdUserTextLabel", {12, 74, 373, 21}},
-      {L"PasswordUser", {120, 74, 150, 21}},
-      {L"ALCountValue", {112, 99, 40, 21}},
-      {L"UpDownALCount", {152, 99, 16, 21}},
+      {L"UserNameTextLabel", {12, 24, 373, 21}},    {L"Username", {120, 24, 150, 21}},
+      {L"PasswrdUserTextLabel", {12, 74, 373, 21}}, {L"PasswordUser", {120, 74, 150, 21}},
+      {L"ALCountValue", {112, 99, 40, 21}},         {L"UpDownALCount", {152, 99, 16, 21}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.name));
@@ -182,7 +179,8 @@ TEST(UiLayout, MoreControlsCanBeBuiltAtRunTime) {
   Form form;
   L::Build(form, AutoLogonWindow());
   auto& box = form.Find<GroupBox>(L"AutoLogonBox");
-  L::Build(form, box, {L::Label{.name = L"Extra", .caption = L"Added later"}}, L::Rows{.left = 5, .top = 150});
+  L::Build(form, box, {L::Label{.name = L"Extra", .caption = L"Added later"}},
+           L::Rows{.left = 5, .top = 150});
   auto& extra = form.Find<Label>(L"Extra");
   EXPECT_EQ(extra.Parent(), &box);
   EXPECT_EQ(extra.Top(), 150);

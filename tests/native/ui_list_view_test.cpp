@@ -15,7 +15,9 @@ struct ListFixture : ::testing::Test {
     list.AddColumn({.Caption = L"Name", .Width = 354, .MinWidth = 354});
     for (auto* caption : {L"Alpha", L"Beta", L"Gamma"}) list.AddItem(caption).SetChecked(true, Notify::No);
     list.OnItemChecked = [this](ListItem& item) { checked.push_back(item.Index()); };
-    list.OnSelectItem = [this](ListItem& item, bool selected) { selections.emplace_back(item.Index(), selected); };
+    list.OnSelectItem = [this](ListItem& item, bool selected) {
+      selections.emplace_back(item.Index(), selected);
+    };
     list.OnMouseDown = [this](MouseButton, ShiftStates, int x, int y) {
       // What a handler sees: the hit test and the check state after the toggle.
       mouseDownOnCheckBox = list.IsOnCheckBox(x, y);
@@ -80,8 +82,7 @@ TEST_F(ListFixture, CodeChangesFireAsTheWindowReportsThem) {
   list.SetItemIndex(2);
   list.Item(1).SetSelected(true);
   list.SetItemIndex(-1);
-  EXPECT_EQ(selections,
-            (std::vector<std::pair<int, bool>>{{2, true}, {2, false}, {1, true}, {1, false}}));
+  EXPECT_EQ(selections, (std::vector<std::pair<int, bool>>{{2, true}, {2, false}, {1, true}, {1, false}}));
 }
 
 TEST_F(ListFixture, DeletingAndSortingKeepTheSelectionOnItsItem) {
@@ -98,6 +99,22 @@ TEST_F(ListFixture, DeletingAndSortingKeepTheSelectionOnItsItem) {
   EXPECT_EQ(list.ItemIndex(), -1);
   EXPECT_EQ(list.Selected(), nullptr);
   EXPECT_TRUE(selections.empty()) << "deleting fires no selection event";
+}
+
+TEST(UiListView, MakeVisibleScrollsJustEnough) {
+  ListView list;
+  list.SetViewStyle(ViewStyle::vsReport);
+  list.SetBounds(0, 0, 300, 24 + 10 * 17);  // ten rows under the header
+  for (int i = 0; i < 30; ++i) list.AddItem(std::to_wstring(i));
+  ASSERT_EQ(list.VisibleRowCount(), 10);
+  list.Item(5).MakeVisible();
+  EXPECT_EQ(list.TopIndex(), 0);
+  list.Item(25).MakeVisible();
+  EXPECT_EQ(list.TopIndex(), 16);
+  list.Item(3).MakeVisible();
+  EXPECT_EQ(list.TopIndex(), 3);
+  list.ClearItems();
+  EXPECT_EQ(list.TopIndex(), 0);
 }
 
 TEST(UiListView, GroupsAndItemFields) {

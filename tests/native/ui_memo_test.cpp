@@ -16,18 +16,43 @@ TEST(UiMemo, LinesAndTextAgree) {
   };
   const Case cases[] = {
       {"empty", [](Memo&) {}, {}, L""},
-      {"added lines end with CR LF", [](Memo& m) { m.Lines().Add(L"a"); m.Lines().Add(L"b"); }, {L"a", L"b"},
+      {"added lines end with CR LF",
+       [](Memo& m) {
+         m.Lines().Add(L"a");
+         m.Lines().Add(L"b");
+       },
+       {L"a", L"b"},
        L"a\r\nb\r\n"},
       {"an added text with CR LF makes several lines",
-       [](Memo& m) { m.Lines().Add(L"Zentory [1]\r\n\r\nWindows 7\r\n"); m.Lines().Add(L"--"); },
-       {L"Zentory [1]", L"", L"Windows 7", L"", L"--"}, L"Zentory [1]\r\n\r\nWindows 7\r\n\r\n--\r\n"},
+       [](Memo& m) {
+         m.Lines().Add(L"Zentory [1]\r\n\r\nWindows 7\r\n");
+         m.Lines().Add(L"--");
+       },
+       {L"Zentory [1]", L"", L"Windows 7", L"", L"--"},
+       L"Zentory [1]\r\n\r\nWindows 7\r\n\r\n--\r\n"},
       {"text without final break", [](Memo& m) { m.SetText(L"a\r\nb"); }, {L"a", L"b"}, L"a\r\nb"},
-      {"add after a text without final break", [](Memo& m) { m.SetText(L"a"); m.Lines().Add(L"b"); },
-       {L"a", L"b"}, L"a\r\nb"},
-      {"add of a text ending in CR LF there", [](Memo& m) { m.SetText(L"a"); m.Lines().Add(L"b\r\n"); },
-       {L"a", L"b"}, L"a\r\nb\r\n"},
+      {"add after a text without final break",
+       [](Memo& m) {
+         m.SetText(L"a");
+         m.Lines().Add(L"b");
+       },
+       {L"a", L"b"},
+       L"a\r\nb"},
+      {"add of a text ending in CR LF there",
+       [](Memo& m) {
+         m.SetText(L"a");
+         m.Lines().Add(L"b\r\n");
+       },
+       {L"a", L"b"},
+       L"a\r\nb\r\n"},
       {"a lone LF is no line break", [](Memo& m) { m.SetText(L"a\nb"); }, {L"a\nb"}, L"a\nb"},
-      {"cleared", [](Memo& m) { m.Lines().Add(L"a"); m.Lines().Clear(); }, {}, L""},
+      {"cleared",
+       [](Memo& m) {
+         m.Lines().Add(L"a");
+         m.Lines().Clear();
+       },
+       {},
+       L""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -127,7 +127,9 @@ class RecordingView : public ComponentView {
   std::vector<Entry> changes;
   std::vector<const Component*> destroyed;
 
-  void Changed(Component& component, const Change& change) override { changes.push_back({&component, change}); }
+  void Changed(Component& component, const Change& change) override {
+    changes.push_back({&component, change});
+  }
   void Destroying(Component& component) override { destroyed.push_back(&component); }
 
   // How many changes of `property` were pushed (for `component`, when given).
