@@ -35,6 +35,7 @@ void Control::SetParent(WinControl* parent) {
   if (parent_) {
     parent_->controls_.push_back(this);
     if (parentFont_) AdoptParentFont();
+    if (parentColor_) AdoptParentColor();
     parent_->ControlInserted(*this);
     parent_->Changed(Change::List(Property::Controls, ListChange::Inserted, parent_->ControlCount() - 1));
   }
@@ -79,9 +80,22 @@ void Control::SetHint(std::wstring hint) {
   Changed(Property::Hint);
 }
 
+bool Control::ShowHint() const {
+  const Control* c = this;
+  while (c->parentShowHint_ && c->parent_) c = c->parent_;
+  return c->showHint_;
+}
+
 void Control::SetShowHint(bool showHint) {
+  parentShowHint_ = false;
   if (showHint == showHint_) return;
   showHint_ = showHint;
+  Changed(Property::Hint);
+}
+
+void Control::SetParentShowHint(bool parentShowHint) {
+  if (parentShowHint == parentShowHint_) return;
+  parentShowHint_ = parentShowHint;
   Changed(Property::Hint);
 }
 
@@ -118,10 +132,24 @@ void Control::AdoptParentFont() {
 void Control::FontChanged() { Changed(Property::Font); }
 
 void Control::SetColor(TColor color) {
+  parentColor_ = false;
   if (color == color_) return;
   color_ = color;
-  Changed(Property::Color);
+  ColorChanged();
 }
+
+void Control::SetParentColor(bool parentColor) {
+  parentColor_ = parentColor;
+  if (parentColor_ && parent_) AdoptParentColor();
+}
+
+void Control::AdoptParentColor() {
+  if (parent_->color_ == color_) return;
+  color_ = parent_->color_;
+  ColorChanged();
+}
+
+void Control::ColorChanged() { Changed(Property::Color); }
 
 void Control::SetCursor(ui::Cursor cursor) {
   if (cursor == cursor_) return;
@@ -187,15 +215,26 @@ void Control::UserMouseUp(MouseButton button, ShiftStates shift, int x, int y) {
 
 WinControl::~WinControl() {
   // The children belong to their owner, which destroys them; they only lose
-  // their place here.
-  for (Control* child : controls_) child->parent_ = nullptr;
-  controls_.clear();
+  // their place here (and their views hear of it, as their windows go with
+  // this one's).
+  std::vector<Control*> children;
+  children.swap(controls_);
+  for (Control* child : children) {
+    child->parent_ = nullptr;
+    child->Changed(Property::Parent);
+  }
 }
 
 void WinControl::FontChanged() {
   Control::FontChanged();
   for (Control* child : controls_)
     if (child->parentFont_) child->AdoptParentFont();
+}
+
+void WinControl::ColorChanged() {
+  Control::ColorChanged();
+  for (Control* child : controls_)
+    if (child->parentColor_) child->AdoptParentColor();
 }
 
 void WinControl::SetFocus() {

@@ -51,8 +51,12 @@ class Control : public Component {
 
   const std::wstring& Hint() const { return hint_; }
   void SetHint(std::wstring hint);
-  bool ShowHint() const { return showHint_; }
+  // Whether the hint is shown; with ParentShowHint set it is the parent's
+  // (read through the parents, not copied). Setting it clears ParentShowHint.
+  bool ShowHint() const;
   void SetShowHint(bool showHint);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool parentShowHint);
 
   // The font; with ParentFont set it follows the parent's font. Setting a
   // font clears ParentFont.
@@ -63,8 +67,12 @@ class Control : public Component {
   bool ParentFont() const { return parentFont_; }
   void SetParentFont(bool parentFont);
 
+  // The background colour; with ParentColor set it follows the parent's.
+  // Setting a colour clears ParentColor.
   TColor Color() const { return color_; }
   void SetColor(TColor color);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool parentColor);
   ui::Cursor Cursor() const { return cursor_; }
   void SetCursor(ui::Cursor cursor);
 
@@ -103,10 +111,12 @@ class Control : public Component {
     if (event) event();
   }
   virtual void FontChanged();
+  virtual void ColorChanged();
 
  private:
   friend class WinControl;
   void AdoptParentFont();
+  void AdoptParentColor();
 
   WinControl* parent_ = nullptr;
   ui::Bounds bounds_;
@@ -114,9 +124,11 @@ class Control : public Component {
   bool enabled_ = true;
   std::wstring hint_;
   bool showHint_ = false;
+  bool parentShowHint_ = true;
   ui::Font font_;
   bool parentFont_ = true;
   TColor color_ = clBtnFace;
+  bool parentColor_ = true;
   ui::Cursor cursor_ = ui::Cursor::crDefault;
   std::wstring text_;
 };
@@ -144,6 +156,7 @@ class WinControl : public Control {
   virtual void ControlInserted(Control& /*control*/) {}
   virtual void ControlRemoved(Control& /*control*/) {}
   void FontChanged() override;
+  void ColorChanged() override;
 
  private:
   friend class Control;

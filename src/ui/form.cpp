@@ -11,6 +11,8 @@ namespace zt::ui {
 Form::Form() {
   Control::SetVisible(false);
   SetParentFont(false);
+  SetParentColor(false);
+  SetParentShowHint(false);
 }
 
 Form::~Form() = default;

@@ -84,7 +84,7 @@ void ApplyCommon(ui::Control& control, const Spec& spec) {
   control.SetVisible(spec.visible);
   control.SetEnabled(spec.enabled);
   control.SetHint(spec.hint);
-  control.SetShowHint(spec.showHint);
+  if (spec.showHint) control.SetShowHint(*spec.showHint);
   if (spec.font) control.SetFont(*spec.font);
   if (spec.color) control.SetColor(*spec.color);
   control.SetCursor(spec.cursor);

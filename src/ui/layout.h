@@ -91,7 +91,7 @@ struct Label {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -106,7 +106,7 @@ struct LinkLabel {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -122,7 +122,7 @@ struct CheckBox {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -137,7 +137,7 @@ struct RadioButton {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -154,7 +154,7 @@ struct Button {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -172,7 +172,7 @@ struct SpeedButton {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -190,7 +190,7 @@ struct Edit {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -208,7 +208,7 @@ struct Memo {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -225,7 +225,7 @@ struct ComboBox {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -243,7 +243,7 @@ struct TrackBar {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -263,7 +263,7 @@ struct UpDown {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -287,7 +287,7 @@ struct ListView {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -306,7 +306,7 @@ struct Image {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -321,7 +321,7 @@ struct Bevel {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -336,7 +336,7 @@ struct GroupBox {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -354,7 +354,7 @@ struct Panel {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -371,7 +371,7 @@ struct Frame {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;
@@ -398,7 +398,7 @@ struct PageControl {
   bool visible = true;
   bool enabled = true;
   std::wstring hint{};
-  bool showHint = false;
+  std::optional<bool> showHint{};  // omitted: the parent's
   std::optional<Font> font{};
   std::optional<TColor> color{};
   Cursor cursor = Cursor::crDefault;

@@ -128,20 +128,30 @@ TEST(UiOwnership, ControlTreeRefusesCycles) {
   EXPECT_THROW(outer.SetParent(&outer), std::invalid_argument);
 }
 
-TEST(UiOwnership, ParentFontFlowsDownUntilAControlSetsItsOwn) {
+TEST(UiOwnership, FontColourAndShowHintFlowDownUntilAControlSetsItsOwn) {
   Form form;
   Panel panel;
   Label plain, own;
+  Edit edit;
   panel.SetParent(&form);
-  plain.SetParent(&panel);
-  own.SetParent(&panel);
+  for (Control* c : std::initializer_list<Control*>{&plain, &own, &edit}) c->SetParent(&panel);
   own.SetFont(Font{.Height = -12, .Style = {FontStyle::fsBold}});
   form.SetFont(Font{.Name = L"Calibri"});
+  panel.SetColor(clWhite);
+  form.SetShowHint(true);
+
   EXPECT_EQ(plain.Font().Name, L"Calibri");
   EXPECT_EQ(own.Font().Name, L"Segoe UI");
   EXPECT_FALSE(own.ParentFont());
   own.SetParentFont(true);
   EXPECT_EQ(own.Font().Name, L"Calibri");
+
+  EXPECT_EQ(plain.Color(), clWhite) << "a label takes the colour of the panel it sits on";
+  EXPECT_EQ(edit.Color(), clWindow) << "an edit has a colour of its own";
+  EXPECT_TRUE(plain.ShowHint());
+  plain.SetShowHint(false);
+  EXPECT_FALSE(plain.ShowHint());
+  EXPECT_TRUE(edit.ShowHint());
 }
 
 }  // namespace
