@@ -12,8 +12,8 @@ namespace {
 using testing::FakeHost;
 
 // A small modal dialog: an edit, Create (default, OK) and Cancel (cancel).
-struct DialogFixture : ::testing::Test {
-  DialogFixture() {
+struct UiModalDialog : ::testing::Test {
+  UiModalDialog() {
     dialog.SetName(L"SRBox");
     dialog.SetHost(&host);
     description.SetParent(&dialog);
@@ -33,7 +33,7 @@ struct DialogFixture : ::testing::Test {
   Button cancel;
 };
 
-TEST_F(DialogFixture, ShowModalReturnsTheResultOfTheButtonPressed) {
+TEST_F(UiModalDialog, ShowModalReturnsTheResultOfTheButtonPressed) {
   host.ScriptModal([this](Form&) {
     create.UserClick();  // disabled: nothing happens
     description.UserSetText(L"Before tweaking");
@@ -45,9 +45,9 @@ TEST_F(DialogFixture, ShowModalReturnsTheResultOfTheButtonPressed) {
   EXPECT_EQ(host.modalForms, std::vector<std::wstring>{L"SRBox"});
 }
 
-TEST_F(DialogFixture, ClosingWithoutAButtonIsCancel) { EXPECT_EQ(dialog.ShowModal(), mrCancel); }
+TEST_F(UiModalDialog, ClosingWithoutAButtonIsCancel) { EXPECT_EQ(dialog.ShowModal(), mrCancel); }
 
-TEST_F(DialogFixture, ReturnAndEscapeClickTheDefaultAndCancelButtons) {
+TEST_F(UiModalDialog, ReturnAndEscapeClickTheDefaultAndCancelButtons) {
   description.SetText(L"x");
   host.ScriptModal([](Form& form) { form.UserKeyDown(vkReturn, {}); });
   EXPECT_EQ(dialog.ShowModal(), mrOk);
@@ -55,7 +55,7 @@ TEST_F(DialogFixture, ReturnAndEscapeClickTheDefaultAndCancelButtons) {
   EXPECT_EQ(dialog.ShowModal(), mrCancel);
 }
 
-TEST_F(DialogFixture, CloseQueryVetoKeepsTheModalLoopGoing) {
+TEST_F(UiModalDialog, CloseQueryVetoKeepsTheModalLoopGoing) {
   int queries = 0;
   dialog.OnCloseQuery = [&](bool& canClose) { canClose = ++queries > 1; };
   host.ScriptModal([this](Form& form) {
@@ -69,7 +69,7 @@ TEST_F(DialogFixture, CloseQueryVetoKeepsTheModalLoopGoing) {
   EXPECT_EQ(queries, 2);
 }
 
-TEST_F(DialogFixture, ShowModalOfAVisibleFormOrWithoutAHostThrows) {
+TEST_F(UiModalDialog, ShowModalOfAVisibleFormOrWithoutAHostThrows) {
   dialog.Show();
   EXPECT_THROW(dialog.ShowModal(), std::logic_error);
   Form orphan;
@@ -196,8 +196,8 @@ TEST(UiForm, ClientSizeIsTheWindowLessItsFrame) {
   EXPECT_EQ(form.Height(), 633);
 }
 
-struct TaskDialogFixture : ::testing::Test {
-  TaskDialogFixture() {
+struct UiTaskDialog : ::testing::Test {
+  UiTaskDialog() {
     form.SetHost(&host);
     td.SetCommonButtons({});
     td.SetFlags({TaskDialogFlag::tfUseCommandLinks, TaskDialogFlag::tfVerificationFlagChecked});
@@ -220,7 +220,7 @@ struct TaskDialogFixture : ::testing::Test {
   int createAttempts = 0;
 };
 
-TEST_F(TaskDialogFixture, ButtonHandlerDecidesWhetherTheDialogCloses) {
+TEST_F(UiTaskDialog, ButtonHandlerDecidesWhetherTheDialogCloses) {
   host.ScriptTaskDialog([](TaskDialog& dialog) {
     EXPECT_FALSE(dialog.UserClickButton(0)) << "the first attempt keeps it open";
     dialog.UserClickVerification();
@@ -233,7 +233,7 @@ TEST_F(TaskDialogFixture, ButtonHandlerDecidesWhetherTheDialogCloses) {
   EXPECT_EQ(log, (std::vector<std::wstring>{L"created", L"button 1", L"unchecked", L"link ", L"button 1"}));
 }
 
-TEST_F(TaskDialogFixture, CancellationOnlyWhenAllowed) {
+TEST_F(UiTaskDialog, CancellationOnlyWhenAllowed) {
   EXPECT_FALSE(td.CanCancel());
   host.ScriptTaskDialog([](TaskDialog& dialog) {
     EXPECT_FALSE(dialog.UserCancel());
@@ -248,7 +248,7 @@ TEST_F(TaskDialogFixture, CancellationOnlyWhenAllowed) {
   EXPECT_EQ(td.ModalResult(), mrCancel);
 }
 
-TEST_F(TaskDialogFixture, ExecuteIsFalseWhenThePlatformCannotShowIt) {
+TEST_F(UiTaskDialog, ExecuteIsFalseWhenThePlatformCannotShowIt) {
   host.SetTaskDialogsAvailable(false);
   EXPECT_FALSE(td.Execute());
   EXPECT_EQ(td.ModalResult(), mrNone);

@@ -6,8 +6,8 @@
 namespace zt::ui {
 namespace {
 
-struct ListFixture : ::testing::Test {
-  ListFixture() {
+struct UiListViewClicks : ::testing::Test {
+  UiListViewClicks() {
     list.SetViewStyle(ViewStyle::vsReport);
     list.SetCheckboxes(true);
     list.SetRowSelect(true);
@@ -32,7 +32,7 @@ struct ListFixture : ::testing::Test {
   bool stateSeenOnMouseDown = true;
 };
 
-TEST_F(ListFixture, ClickOnACheckBoxTogglesItWithoutSelecting) {
+TEST_F(UiListViewClicks, ClickOnACheckBoxTogglesItWithoutSelecting) {
   list.UserClickCheckBox(1);
   EXPECT_FALSE(list.Item(1).Checked());
   EXPECT_EQ(checked, std::vector<int>{1});
@@ -45,7 +45,7 @@ TEST_F(ListFixture, ClickOnACheckBoxTogglesItWithoutSelecting) {
   EXPECT_EQ(checked.size(), 2u);
 }
 
-TEST_F(ListFixture, ClickOnACaptionSelectsWithoutToggling) {
+TEST_F(UiListViewClicks, ClickOnACaptionSelectsWithoutToggling) {
   list.UserClickItem(2);
   list.UserClickItem(0);
   EXPECT_TRUE(checked.empty());
@@ -54,14 +54,14 @@ TEST_F(ListFixture, ClickOnACaptionSelectsWithoutToggling) {
   EXPECT_EQ(selections, (std::vector<std::pair<int, bool>>{{2, true}, {2, false}, {0, true}}));
 }
 
-TEST_F(ListFixture, ClickBelowTheItemsClearsTheSelection) {
+TEST_F(UiListViewClicks, ClickBelowTheItemsClearsTheSelection) {
   list.SetItemIndex(1, Notify::No);
   list.UserMouseDown(MouseButton::mbLeft, {}, 50, 190);
   EXPECT_EQ(list.ItemIndex(), -1);
   EXPECT_EQ(selections, (std::vector<std::pair<int, bool>>{{1, false}}));
 }
 
-TEST_F(ListFixture, HitTestFollowsMetricsAndScrolling) {
+TEST_F(UiListViewClicks, HitTestFollowsMetricsAndScrolling) {
   const ListMetrics& m = list.Metrics();
   int rowY = m.headerHeight + m.rowHeight + 2;  // second visible row
   EXPECT_EQ(list.HitTestAt(m.stateIconLeft + 1, rowY), Set<HitTest>{HitTest::htOnStateIcon});
@@ -73,7 +73,7 @@ TEST_F(ListFixture, HitTestFollowsMetricsAndScrolling) {
   EXPECT_EQ(list.CheckBoxPoint(2).y, rowY - 2 + m.rowHeight / 2);
 }
 
-TEST_F(ListFixture, CodeChangesFireAsTheWindowReportsThem) {
+TEST_F(UiListViewClicks, CodeChangesFireAsTheWindowReportsThem) {
   list.Item(0).SetChecked(false);
   list.Item(0).SetChecked(false);
   list.Item(1).SetChecked(false, Notify::No);
@@ -85,7 +85,7 @@ TEST_F(ListFixture, CodeChangesFireAsTheWindowReportsThem) {
   EXPECT_EQ(selections, (std::vector<std::pair<int, bool>>{{2, true}, {2, false}, {1, true}, {1, false}}));
 }
 
-TEST_F(ListFixture, DeletingAndSortingKeepTheSelectionOnItsItem) {
+TEST_F(UiListViewClicks, DeletingAndSortingKeepTheSelectionOnItsItem) {
   list.Item(0).SetCaption(L"Zeta");
   list.SetItemIndex(0, Notify::No);
   list.CustomSort([](const ListItem& a, const ListItem& b) { return a.Caption() < b.Caption(); });

@@ -119,8 +119,8 @@ TEST(UiUserOps, KeyPressMayReplaceOrSwallowTheCharacter) {
   EXPECT_EQ(edit.UserKeyPress(L'b'), L'b');
 }
 
-struct UpDownFixture : ::testing::Test {
-  UpDownFixture() {
+struct UiUpDownClick : ::testing::Test {
+  UiUpDownClick() {
     edit.SetReadOnly(true);
     upDown.SetRange(1, 1000);
     upDown.SetAssociate(&edit);
@@ -139,7 +139,7 @@ struct UpDownFixture : ::testing::Test {
   std::vector<UDBtnType> clicks;
 };
 
-TEST_F(UpDownFixture, ClickMovesPositionAndEditAfterOnChangingAllows) {
+TEST_F(UiUpDownClick, ClickMovesPositionAndEditAfterOnChangingAllows) {
   upDown.UserClick(UDBtnType::btNext);
   EXPECT_EQ(upDown.Position(), 2);
   EXPECT_EQ(edit.Text(), L"2");
@@ -148,7 +148,7 @@ TEST_F(UpDownFixture, ClickMovesPositionAndEditAfterOnChangingAllows) {
   EXPECT_EQ(clicks, std::vector<UDBtnType>{UDBtnType::btNext});
 }
 
-TEST_F(UpDownFixture, VetoedClickChangesNothing) {
+TEST_F(UiUpDownClick, VetoedClickChangesNothing) {
   allowChange = false;
   upDown.UserClick(UDBtnType::btNext);
   EXPECT_EQ(upDown.Position(), 1);
@@ -157,14 +157,14 @@ TEST_F(UpDownFixture, VetoedClickChangesNothing) {
   EXPECT_TRUE(clicks.empty());
 }
 
-TEST_F(UpDownFixture, ClickAtTheLimitAsksButDoesNotMove) {
+TEST_F(UiUpDownClick, ClickAtTheLimitAsksButDoesNotMove) {
   upDown.UserClick(UDBtnType::btPrev);
   EXPECT_EQ(upDown.Position(), 1);
   EXPECT_EQ(changing, 1);
   EXPECT_TRUE(clicks.empty());
 }
 
-TEST_F(UpDownFixture, ThousandsSeparatorFromFourDigits) {
+TEST_F(UiUpDownClick, ThousandsSeparatorFromFourDigits) {
   struct Case {
     const char* name;
     bool thousands;
@@ -185,7 +185,7 @@ TEST_F(UpDownFixture, ThousandsSeparatorFromFourDigits) {
   }
 }
 
-TEST_F(UpDownFixture, ClickStartsFromTheEditsTextAndWrapsWhenAsked) {
+TEST_F(UiUpDownClick, ClickStartsFromTheEditsTextAndWrapsWhenAsked) {
   edit.SetReadOnly(false);
   upDown.SetPosition(999);
   edit.SetText(L"5");  // typed by the user before clicking
@@ -198,7 +198,7 @@ TEST_F(UpDownFixture, ClickStartsFromTheEditsTextAndWrapsWhenAsked) {
   EXPECT_EQ(upDown.Position(), 1);
 }
 
-TEST_F(UpDownFixture, ChangePositionAsksFirstOnlyWhenTheValueDiffers) {
+TEST_F(UiUpDownClick, ChangePositionAsksFirstOnlyWhenTheValueDiffers) {
   EXPECT_TRUE(upDown.ChangePosition(1));
   EXPECT_EQ(changing, 0);
   allowChange = false;
