@@ -41,6 +41,7 @@ class UiWindowTest : public ::testing::Test {
   UiWindowTest() : binding_(Shared().binding), form_(Shared().form) {
     panel_ = &form_.Create<Panel>();
     panel_->SetBevelOuter(PanelBevel::bvNone);
+    panel_->SetParentBackground(false);
     panel_->SetBounds(0, 0, 420, 320);
     panel_->SetParent(&form_);
   }

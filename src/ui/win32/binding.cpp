@@ -52,15 +52,6 @@ std::unique_ptr<ControlView> MakeView(Binding& binding, ui::Control& control) {
 // The short part of a hint ("short|long"), which the tooltip shows.
 std::wstring ShortHint(const std::wstring& hint) { return hint.substr(0, hint.find(L'|')); }
 
-// Hints show when the control or one of its parents asks for them (the
-// framework's ParentShowHint, on by default).
-bool ShowsHint(const ui::Control& control) {
-  for (const ui::Control* c = &control; c; c = c->Parent()) {
-    if (c->ShowHint()) return true;
-  }
-  return false;
-}
-
 // Disables the thread's other top-level windows while a modal form runs and
 // enables them again however the loop ends.
 class DisabledWindows {
@@ -128,8 +119,10 @@ MessageWindow& Binding::Messages() { return *messages_; }
 
 void Binding::Realise(ui::Form& form) {
   form.SetHost(this);
-  if (ViewOf(&form)) return;
+  // Non-visual components come first (list views show image lists); those
+  // added since an earlier call get their views now.
   RealiseOwned(form);
+  if (ViewOf(&form)) return;
   auto view = std::make_unique<FormView>(*this, form);
   FormView* raw = view.get();
   views_[&form] = std::move(view);
@@ -231,7 +224,7 @@ void Binding::MouseGone(HWND reporter) {
 void Binding::UpdateHint(ControlView& view) {
   RemoveHint(view);
   std::wstring text = ShortHint(view.Control().Hint());
-  if (text.empty() || !ShowsHint(view.Control())) return;
+  if (text.empty() || !view.Control().ShowHint()) return;
   HWND toolWindow = nullptr;
   TTTOOLINFOW info{};
   info.cbSize = TTTOOLINFOW_V2_SIZE;

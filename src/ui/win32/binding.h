@@ -41,7 +41,7 @@ class Binding : public ui::Host {
   // Creates the windows of the form, of every control on it and of the
   // non-visual components it owns (menus, tray icon, timers, dialogs), and
   // becomes the form's host. Controls placed on it later are realised as
-  // they arrive.
+  // they arrive; non-visual components created later, by calling this again.
   void Realise(ui::Form& form);
   // The window of a realised control or form; null when it has none.
   HWND HandleOf(const ui::Component& component) const;

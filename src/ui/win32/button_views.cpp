@@ -5,17 +5,6 @@
 
 namespace zt::ui::win32 {
 
-namespace {
-
-// Check boxes and radio buttons let their parent's background show, as
-// themed ones do.
-COLORREF ParentBackground(const ControlView& view) {
-  ContainerView* parent = view.ParentView();
-  return parent ? parent->BackgroundColor() : ColorToRgb(ui::clBtnFace);
-}
-
-}  // namespace
-
 void ButtonView::Realise() {
   RECT box = BoundsRect();
   CreateCommon(L"BUTTON", 0, WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | ButtonStyle(),
@@ -54,8 +43,6 @@ void CheckBoxView::Realise() {
   Placed();
 }
 
-COLORREF CheckBoxView::BackgroundColor() const { return ParentBackground(*this); }
-
 void CheckBoxView::ShowState() {
   if (!Handle()) return;
   WPARAM state = box_.State() == ui::CheckBoxState::cbChecked  ? BST_CHECKED
@@ -83,8 +70,6 @@ void RadioButtonView::Realise() {
   ShowState();
   Placed();
 }
-
-COLORREF RadioButtonView::BackgroundColor() const { return ParentBackground(*this); }
 
 void RadioButtonView::ShowState() {
   if (!Handle()) return;

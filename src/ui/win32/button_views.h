@@ -28,7 +28,6 @@ class CheckBoxView : public WindowedView {
   CheckBoxView(Binding& binding, ui::CheckBox& box) : WindowedView(binding, box), box_(box) {}
   void Realise() override;
   bool OnCommand(WORD code) override;
-  COLORREF BackgroundColor() const override;
 
  protected:
   std::wstring WindowText() const override { return box_.Caption(); }
@@ -44,7 +43,6 @@ class RadioButtonView : public WindowedView {
   RadioButtonView(Binding& binding, ui::RadioButton& radio) : WindowedView(binding, radio), radio_(radio) {}
   void Realise() override;
   bool OnCommand(WORD code) override;
-  COLORREF BackgroundColor() const override;
 
  protected:
   std::wstring WindowText() const override { return radio_.Caption(); }

@@ -32,8 +32,6 @@ ui::MouseButton ButtonOf(UINT msg) {
 
 }  // namespace
 
-COLORREF ContainerView::BackgroundColor() const { return ControlView::BackgroundColor(); }
-
 void ContainerView::CreateContainer(DWORD style, DWORD exStyle) {
   RECT box = BoundsRect();
   ownClass_ = true;

@@ -19,7 +19,6 @@ class ContainerView : public WindowedView {
   // How far the content is scrolled: children show at their model position
   // minus this.
   POINT ScrollOffset() const { return scroll_; }
-  COLORREF BackgroundColor() const override;
 
   // Realises the children in the model's order (bottom first).
   void RealiseChildren();

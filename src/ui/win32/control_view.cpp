@@ -150,12 +150,6 @@ bool GraphicView::HitTest(POINT parentClient) const {
   return Control().Visible() && ::PtInRect(&box, parentClient);
 }
 
-COLORREF GraphicView::BackgroundColor() const {
-  // Graphic controls show their parent's background unless they paint one.
-  ContainerView* parent = ParentView();
-  return parent ? parent->BackgroundColor() : ColorToRgb(ui::clBtnFace);
-}
-
 void GraphicView::Invalidate() const {
   ContainerView* parent = ParentView();
   if (!parent || !parent->ClientHandle()) return;

@@ -75,8 +75,8 @@ class ControlView : public ComponentBinding {
   // The font of the model, as a GDI font.
   HFONT ModelFont() const;
   COLORREF FontColor() const;
-  // The colour the control's area shows: its own for controls that paint a
-  // background, the parent's for the ones that let it show through.
+  // The colour the control's area shows (the model's Color, which follows
+  // the parent's while ParentColor is set).
   virtual COLORREF BackgroundColor() const;
 
  protected:
@@ -111,7 +111,6 @@ class GraphicView : public ControlView {
   virtual void MouseUp(ui::MouseButton button, ui::ShiftStates shift, POINT client, bool click);
   virtual void MouseEnter() { Control().UserMouseEnter(); }
   virtual void MouseLeave() { Control().UserMouseLeave(); }
-  COLORREF BackgroundColor() const override;
 
  protected:
   void Invalidate() const;

@@ -64,7 +64,7 @@ void LabelView::FitText() {
 }
 
 void LabelView::Paint(HDC dc, const RECT& box) {
-  if (!label_.Transparent()) Fill(dc, box, ControlView::BackgroundColor());
+  if (!label_.Transparent()) Fill(dc, box, BackgroundColor());
   const std::wstring& caption = label_.Caption();
   if (caption.empty()) return;
   HGDIOBJ old = ::SelectObject(dc, ModelFont());

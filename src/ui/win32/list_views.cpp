@@ -308,6 +308,15 @@ void ListViewView::OtherChanged(const ui::Change& change) {
       ReportMetrics();
       break;
     }
+    case ui::Property::Position: {
+      // TopIndex set by the program: scroll that row to the top.
+      int current = static_cast<int>(::SendMessageW(Handle(), LVM_GETTOPINDEX, 0, 0));
+      if (current != list_.TopIndex()) {
+        Mirror mirror(*this);
+        ::SendMessageW(Handle(), LVM_SCROLL, 0, (list_.TopIndex() - current) * list_.Metrics().rowHeight);
+      }
+      break;
+    }
     case ui::Property::BeginUpdate:
       ::SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
       break;

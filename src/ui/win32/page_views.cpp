@@ -125,11 +125,6 @@ void LinkLabelView::Realise() {
   Placed();
 }
 
-COLORREF LinkLabelView::BackgroundColor() const {
-  ContainerView* parent = ParentView();
-  return parent ? parent->BackgroundColor() : ControlView::BackgroundColor();
-}
-
 bool LinkLabelView::OnNotify(NMHDR* header, LRESULT* result) {
   if (header->code != NM_CLICK && header->code != NM_RETURN) return false;
   label_.UserClickLink(reinterpret_cast<NMLINK*>(header)->item.iLink);

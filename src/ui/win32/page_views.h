@@ -52,7 +52,6 @@ class LinkLabelView : public WindowedView {
   LinkLabelView(Binding& binding, ui::LinkLabel& label) : WindowedView(binding, label), label_(label) {}
   void Realise() override;
   bool OnNotify(NMHDR* header, LRESULT* result) override;
-  COLORREF BackgroundColor() const override;
 
  protected:
   std::wstring WindowText() const override { return label_.Caption(); }

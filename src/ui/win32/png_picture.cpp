@@ -81,9 +81,11 @@ std::unique_ptr<Picture> Picture::FromResource(const std::wstring& name) {
 void Picture::Draw(HDC dc, const RECT& target) const {
   GpGraphics* graphics = nullptr;
   if (GdipCreateFromHDC(dc, &graphics) != Ok) return;
-  bool sameSize = target.right - target.left == width_ && target.bottom - target.top == height_;
+  // Enlarged pixels stay sharp (pictures here are small icons and banners);
+  // reduced ones are averaged.
+  bool reduced = target.right - target.left < width_ || target.bottom - target.top < height_;
   GdipSetInterpolationMode(graphics,
-                           sameSize ? InterpolationModeNearestNeighbor : InterpolationModeHighQualityBicubic);
+                           reduced ? InterpolationModeHighQualityBicubic : InterpolationModeNearestNeighbor);
   GdipSetPixelOffsetMode(graphics, PixelOffsetModeHalf);
   GdipDrawImageRectI(graphics, static_cast<GpImage*>(bitmap_), target.left, target.top,
                      target.right - target.left, target.bottom - target.top);

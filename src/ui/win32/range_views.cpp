@@ -27,11 +27,6 @@ void TrackBarView::Realise() {
   Placed();
 }
 
-COLORREF TrackBarView::BackgroundColor() const {
-  ContainerView* parent = ParentView();
-  return parent ? parent->BackgroundColor() : ControlView::BackgroundColor();
-}
-
 void TrackBarView::ShowRange() {
   if (!Handle()) return;
   Mirror mirror(*this);

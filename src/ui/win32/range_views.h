@@ -11,7 +11,6 @@ class TrackBarView : public WindowedView {
   TrackBarView(Binding& binding, ui::TrackBar& bar) : WindowedView(binding, bar), bar_(bar) {}
   void Realise() override;
   bool OnScroll(WORD code) override;
-  COLORREF BackgroundColor() const override;
 
  protected:
   void OtherChanged(const ui::Change& change) override;

@@ -31,6 +31,8 @@ class TrayIconView : public ComponentBinding {
   ~TrayIconView() override;
   void Changed(ui::Component& component, const ui::Change& change) override;
   void ShowBalloon();
+  // The message the notification area sends about this icon.
+  UINT CallbackMessage() const { return callbackMessage_; }
 
  private:
   NOTIFYICONDATAW Data(UINT flags) const;
