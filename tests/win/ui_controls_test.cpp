@@ -126,6 +126,24 @@ TEST_F(UiComboBox, ModelChangesShowSilently) {
   EXPECT_EQ(changes, 0);
 }
 
+TEST_F(UiComboBox, TypingInADropDownSetsTheTextAndDropsTheSelection) {
+  auto& combo = Place<ComboBox>(10, 10, 150, 21);
+  combo.Items().Add(L"Music");
+  combo.Items().Add(L"Video");
+  combo.SetItemIndex(1);
+  int changes = 0;
+  combo.OnChange = [&] { ++changes; };
+  HWND edit = ::GetWindow(Handle(combo), GW_CHILD);
+  ASSERT_NE(edit, nullptr);
+  ::SendMessageW(edit, EM_SETSEL, 0, 0);
+  for (wchar_t key : {L'm', L'p', L'3'}) ::SendMessageW(edit, WM_CHAR, key, 0);
+  // Each key lands after the one before: the caret stays where typing left it.
+  EXPECT_EQ(WindowText(Handle(combo)), L"mp3Video");
+  EXPECT_EQ(combo.Text(), L"mp3Video");
+  EXPECT_EQ(combo.ItemIndex(), -1);
+  EXPECT_EQ(changes, 3);
+}
+
 using UiTrackBar = UiWindowTest;
 
 TEST_F(UiTrackBar, MovingTheThumbSetsPositionAndFiresOnChangeOnce) {

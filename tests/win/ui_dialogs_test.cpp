@@ -88,8 +88,8 @@ TEST_F(UiModalForm, TheCloseBoxCancels) {
   EXPECT_EQ(dialog_.ShowModal(), mrCancel);
 }
 
-// Finds the task dialog this thread shows (by its caption) and acts on it
-// from a timer, which runs inside the dialog's own message loop.
+// Finds the dialog this thread shows (by its caption) and acts on it from a
+// timer, which runs inside the dialog's own message loop.
 class TaskDialogDriver {
  public:
   explicit TaskDialogDriver(std::wstring caption) : caption_(std::move(caption)) {
@@ -182,6 +182,35 @@ TEST_F(UiTaskDialog, AnExceptionInAHandlerEndsTheDialogAndComesThrough) {
   TaskDialogDriver driver(L"Welcome");
   driver.steps = {[](HWND hwnd) { ::SendMessageW(hwnd, TDM_CLICK_BUTTON, mrOk, 0); }};
   EXPECT_THROW(dialog_->Execute(), std::runtime_error);
+}
+
+class UiOpenDialog : public UiWindowTest {
+ protected:
+  UiOpenDialog() {
+    dialog_ = &Own<OpenDialog>();
+    dialog_->SetTitle(L"Open the storage file");
+    dialog_->FileTypes().push_back({L"Programs", L"*.exe;*.com"});
+    dialog_->SetOptions({FileDialogOption::fdoFileMustExist, FileDialogOption::fdoPathMustExist});
+  }
+  OpenDialog* dialog_ = nullptr;
+};
+
+TEST_F(UiOpenDialog, OkReturnsTheChosenExistingFile) {
+  wchar_t self[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  dialog_->SetFileName(self);
+  TaskDialogDriver driver(L"Open the storage file");
+  driver.steps = {[](HWND hwnd) { ::PostMessageW(hwnd, WM_COMMAND, IDOK, 0); }};
+  ASSERT_TRUE(dialog_->Execute());
+  EXPECT_EQ(::lstrcmpiW(dialog_->FileName().c_str(), self), 0);
+}
+
+TEST_F(UiOpenDialog, CancelLeavesTheFileNameAlone) {
+  dialog_->SetFileName(L"C:\\before.exe");
+  TaskDialogDriver driver(L"Open the storage file");
+  driver.steps = {[](HWND hwnd) { ::PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0); }};
+  EXPECT_FALSE(dialog_->Execute());
+  EXPECT_EQ(dialog_->FileName(), L"C:\\before.exe");
 }
 
 }  // namespace

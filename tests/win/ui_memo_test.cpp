@@ -85,6 +85,19 @@ TEST_F(UiMemo, DraggingWithTheMouseSelectsFromWhereThePressWas) {
   EXPECT_EQ(memo_->SelText(), memo_->Lines()[0].substr(0, static_cast<std::size_t>(memo_->SelLength())));
 }
 
+TEST_F(UiMemo, CopyPutsTheSelectionOnTheClipboard) {
+  memo_->Lines().Add(L"Deleted key:");
+  memo_->Lines().Add(L"HKEY_CLASSES_ROOT\\Directory\\shell\\cmd");
+  memo_->SetSelection(14, 17);
+  ::SendMessageW(Window(), WM_COPY, 0, 0);
+  ASSERT_TRUE(::OpenClipboard(nullptr));
+  HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+  std::wstring copied = data ? static_cast<const wchar_t*>(::GlobalLock(data)) : L"";
+  if (data) ::GlobalUnlock(data);
+  ::CloseClipboard();
+  EXPECT_EQ(copied, L"HKEY_CLASSES_ROOT");
+}
+
 TEST_F(UiMemo, TheModelsSelectionShowsAndComesIntoView) {
   for (int i = 0; i < 50; ++i) memo_->Lines().Add(L"line " + std::to_wstring(i));
   Show();

@@ -61,6 +61,25 @@ void ContainerView::OtherChanged(const ui::Change& change) {
   ChildrenChanged();
 }
 
+void ContainerView::FontChanged() {
+  if (!ownClass_) {
+    WindowedView::FontChanged();
+  } else if (Handle()) {
+    ::InvalidateRect(Handle(), nullptr, FALSE);
+  }
+}
+
+void ContainerView::Restack() {
+  auto& container = static_cast<ui::WinControl&>(Control());
+  for (ui::Control* child : container.Controls()) {
+    ControlView* view = Owner().ControlViewOf(child);
+    if (HWND hwnd = view ? view->WindowHandle() : nullptr) {
+      ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+  if (ClientHandle()) ::InvalidateRect(ClientHandle(), nullptr, FALSE);
+}
+
 void ContainerView::SetScrollOffset(POINT offset) {
   scroll_ = offset;
   auto& container = static_cast<ui::WinControl&>(Control());

@@ -28,9 +28,12 @@ class ContainerView : public WindowedView {
   void ForgetGraphic(GraphicView& view);
   // A child was added, removed, moved or resized.
   virtual void ChildrenChanged() {}
+  // The children's windows lie on each other in the model's order.
+  void Restack();
 
  protected:
   void OtherChanged(const ui::Change& change) override;
+  void FontChanged() override;
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   virtual void PaintBackground(HDC dc, const RECT& client);
   // Creates the container's own window (of the binding's container class).

@@ -116,6 +116,9 @@ void ControlView::Changed(ui::Component&, const ui::Change& change) {
     case ui::Property::Parent:
       Reparented();
       break;
+    case ui::Property::ZOrder:
+      if (ContainerView* parent = ParentView()) parent->Restack();
+      break;
     default:
       OtherChanged(change);
       break;
@@ -234,9 +237,7 @@ std::wstring WindowedView::WindowText() const { return {}; }
 void WindowedView::CaptionChanged() {
   if (!Handle()) return;
   std::wstring text = WindowText();
-  int length = ::GetWindowTextLengthW(Handle());
-  std::wstring current(static_cast<std::size_t>(length) + 1, L'\0');
-  current.resize(static_cast<std::size_t>(::GetWindowTextW(Handle(), current.data(), length + 1)));
+  std::wstring current = WindowTextOf(Handle());
   if (current == text) return;
   Mirror mirror(*this);
   ::SetWindowTextW(Handle(), text.c_str());

@@ -150,7 +150,6 @@ class WindowedView : public ControlView, public Window {
   virtual std::wstring WindowText() const;
 
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-  void Destroyed() override {}
 };
 
 // Convert between the window's mouse message parameters and the model's.

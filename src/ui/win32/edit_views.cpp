@@ -36,10 +36,7 @@ void EditView::ApplyOptions() {
 bool EditView::OnCommand(WORD code) {
   if (code != EN_CHANGE) return false;
   if (Mirroring()) return true;
-  int length = ::GetWindowTextLengthW(Handle());
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextW(Handle(), text.data(), length + 1)));
-  edit_.UserSetText(std::move(text));
+  edit_.UserSetText(WindowTextOf(Handle()));
   // The model may refuse the change (read-only, disabled): show its text.
   if (edit_.Text() != WindowText()) CaptionChanged();
   return true;

@@ -154,11 +154,15 @@ void ComboBoxView::FillItems() {
 
 void ComboBoxView::ShowSelection() {
   if (!Handle()) return;
+  int index = combo_.ItemIndex();
+  bool hasEdit = combo_.Style() != ui::ComboBoxStyle::csDropDownList;
+  // While the user types, the model drops the selection; emptying the
+  // window's selection would empty the edit under the caret.
+  if (index < 0 && hasEdit && WindowTextOf(Handle()) == combo_.Text()) return;
+  if (::SendMessageW(Handle(), CB_GETCURSEL, 0, 0) == index) return;
   Mirror mirror(*this);
-  ::SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(combo_.ItemIndex()), 0);
-  if (combo_.ItemIndex() < 0 && combo_.Style() != ui::ComboBoxStyle::csDropDownList) {
-    ::SetWindowTextW(Handle(), combo_.Text().c_str());
-  }
+  ::SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (index < 0 && hasEdit) ::SetWindowTextW(Handle(), combo_.Text().c_str());
 }
 
 void ComboBoxView::CaptionChanged() {
@@ -174,10 +178,7 @@ bool ComboBoxView::OnCommand(WORD code) {
     return true;
   }
   if (code == CBN_EDITCHANGE) {
-    int length = ::GetWindowTextLengthW(Handle());
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(Handle(), text.data(), length + 1)));
-    combo_.UserSetText(std::move(text));
+    combo_.UserSetText(WindowTextOf(Handle()));
     return true;
   }
   return false;

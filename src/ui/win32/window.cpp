@@ -45,6 +45,13 @@ Window* WindowFromHandle(HWND hwnd) {
   return hwnd ? static_cast<Window*>(::GetPropW(hwnd, kObjectProp)) : nullptr;
 }
 
+std::wstring WindowTextOf(HWND hwnd) {
+  int length = ::GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), length + 1)));
+  return text;
+}
+
 Window::~Window() { DestroyHandle(); }
 
 void Window::DestroyHandle() {
@@ -103,8 +110,8 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
   }
   if (!self) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
+    // The window is gone; the object may live on (the model outlives it).
     self->Forget();
-    self->Destroyed();
     return ::DefWindowProcW(hwnd, msg, wParam, lParam);
   }
   return self->HandleMessage(msg, wParam, lParam);
@@ -115,7 +122,6 @@ LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
   auto* self = reinterpret_cast<Window*>(data);
   if (msg == WM_NCDESTROY) {
     self->Forget();
-    self->Destroyed();
     return ::DefSubclassProc(hwnd, msg, wParam, lParam);
   }
   return self->HandleMessage(msg, wParam, lParam);

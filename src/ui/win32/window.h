@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 namespace zt::ui::win32 {
 
 HINSTANCE ModuleInstance();
@@ -29,9 +31,6 @@ class Window {
 
   virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
-  // Called when the window is gone; the object may live on (the model
-  // outlives its windows).
-  virtual void Destroyed() {}
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -45,5 +44,6 @@ class Window {
 
 // The object behind a window made by this binding, or null.
 Window* WindowFromHandle(HWND hwnd);
+std::wstring WindowTextOf(HWND hwnd);
 
 }  // namespace zt::ui::win32
