@@ -7,6 +7,7 @@
 #include <chrono>
 #include <vector>
 
+#include "ui/win32/png_picture.h"
 #include "ui/win32/system_views.h"
 
 namespace zt::ui::testing {
@@ -126,6 +127,17 @@ TEST_F(UiGraphics, APictureIsSizedToItsPngAndDrawnWithItsAlpha) {
   image.SetBounds(10, 10, 40, 20);
   EXPECT_EQ(PixelAt(15, 20), RGB(255, 0, 0));
   EXPECT_EQ(PixelAt(45, 20), RGB(255, 255, 255));  // the clear half shows the panel
+}
+
+TEST(UiPicture, OnlyPictureBytesAndResourcesDecode) {
+  std::unique_ptr<win32::Picture> picture = win32::Picture::FromBytes(kRedAndClear);
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->Width(), 2);
+  EXPECT_EQ(picture->Height(), 1);
+  EXPECT_EQ(win32::Picture::FromBytes({}), nullptr);
+  // The test program's resources: the message constants are no picture.
+  EXPECT_EQ(win32::Picture::FromResource(L"DKLANG_CONSTS"), nullptr);
+  EXPECT_EQ(win32::Picture::FromResource(L"NO_SUCH_PICTURE"), nullptr);
 }
 
 TEST_F(UiGraphics, BytesThatAreNoPictureDrawNothing) {

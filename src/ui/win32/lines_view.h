@@ -36,8 +36,8 @@ class LinesView {
   LinesView(const LinesView&) = delete;
   LinesView& operator=(const LinesView&) = delete;
 
-  // The window the view draws in and takes input from; it must have
-  // WS_VSCROLL. Its owner passes it the window's messages (HandleMessage).
+  // The window the view draws in and takes input from (with WS_VSCROLL it
+  // keeps the scroll bar). Its owner passes it the window's messages.
   void Attach(HWND hwnd);
   // True when the view handled the message; `result` is then its answer.
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
