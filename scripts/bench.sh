@@ -9,14 +9,14 @@ bench=build/native-bench
   -DZT_BENCH=ON -DZT_SANITIZE=OFF >/dev/null
 cmake --build $bench -j2 --target native_bench >/dev/null
 
-echo "== native (in-memory fake), medians of 5 repetitions"
+echo "== native (in-memory fake), medians of 5 repetitions; ratios of CPU time"
 out=$(taskset -c 0 $bench/native_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
         --benchmark_min_time=0.2 2>/dev/null | grep '_median' || true)
 echo "$out"
 # ratio NAME NUMERATOR DENOMINATOR: the medians of two benchmarks, divided.
 ratio() {
   awk -v label="$1" -v a="$2_median" -v b="$3_median" '
-    $1 == a { x = $2 } $1 == b { y = $2 }
+    $1 == a { x = $4 } $1 == b { y = $4 }
     END { if (x && y) printf "ratio  %-52s %6.2fx\n", label, x / y }' <<<"$out"
 }
 while IFS='|' read -r label numerator denominator; do
