@@ -126,14 +126,13 @@ HRESULT CALLBACK Callback(HWND hwnd, UINT notification, WPARAM wParam, LPARAM lP
 }  // namespace
 
 bool RunTaskDialog(ui::TaskDialog& dialog, HWND owner) {
-  HMODULE comctl = ::LoadLibraryW(L"comctl32.dll");
+  // The program imports comctl32 (version 6 through its manifest), so the
+  // module is loaded already: use it rather than searching for one by name.
+  HMODULE comctl = ::GetModuleHandleW(L"comctl32.dll");
   if (!comctl) return false;
   auto taskDialogIndirect = reinterpret_cast<TaskDialogIndirectFn>(
       reinterpret_cast<void*>(::GetProcAddress(comctl, "TaskDialogIndirect")));
-  if (!taskDialogIndirect) {
-    ::FreeLibrary(comctl);
-    return false;
-  }
+  if (!taskDialogIndirect) return false;
 
   std::vector<std::wstring> captions;
   std::vector<TASKDIALOG_BUTTON> buttons;
@@ -177,7 +176,6 @@ bool RunTaskDialog(ui::TaskDialog& dialog, HWND owner) {
   int pressed = 0;
   BOOL verification = FALSE;
   HRESULT result = taskDialogIndirect(&config, &pressed, nullptr, &verification);
-  ::FreeLibrary(comctl);
   if (run.failure) std::rethrow_exception(run.failure);
   return SUCCEEDED(result);
 }
