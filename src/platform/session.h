@@ -31,6 +31,9 @@ class Session {
   // The default ANSI code page of a language (LOCALE_IDEFAULTANSICODEPAGE);
   // the system's when the language is unknown.
   virtual std::uint32_t LanguageAnsiCodePage(std::uint16_t langId) = 0;
+  // The language's name in the user's language (LOCALE_SLANGUAGE); empty
+  // when Windows knows no such language.
+  virtual std::wstring LanguageName(std::uint16_t langId) = 0;
   // MultiByteToWideChar.
   virtual std::wstring DecodeAnsi(std::uint32_t codePage, std::string_view bytes) = 0;
 };

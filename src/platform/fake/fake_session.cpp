@@ -46,6 +46,11 @@ std::uint32_t FakeSession::LanguageAnsiCodePage(std::uint16_t langId) {
   return it == languageCodePages.end() ? ansiCodePage : it->second;
 }
 
+std::wstring FakeSession::LanguageName(std::uint16_t langId) {
+  auto it = languageNames.find(langId);
+  return it == languageNames.end() ? std::wstring() : it->second;
+}
+
 std::wstring FakeSession::DecodeAnsi(std::uint32_t codePage, std::string_view bytes) {
   std::wstring out;
   out.reserve(bytes.size());

@@ -40,6 +40,17 @@ std::uint32_t Win32Session::LanguageAnsiCodePage(std::uint16_t langId) {
   return static_cast<std::uint32_t>(std::wcstoul(buffer, nullptr, 10));
 }
 
+std::wstring Win32Session::LanguageName(std::uint16_t langId) {
+  LCID locale = MAKELCID(langId, SORT_DEFAULT);
+  int n = ::GetLocaleInfoW(locale, LOCALE_SLANGUAGE, nullptr, 0);
+  if (n <= 0) return {};
+  std::wstring name(static_cast<std::size_t>(n), L'\0');
+  n = ::GetLocaleInfoW(locale, LOCALE_SLANGUAGE, name.data(), n);
+  if (n <= 0) return {};
+  name.resize(static_cast<std::size_t>(n - 1));  // the count includes the terminator
+  return name;
+}
+
 std::wstring Win32Session::DecodeAnsi(std::uint32_t codePage, std::string_view bytes) {
   if (bytes.empty()) return {};
   int n = ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
