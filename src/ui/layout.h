@@ -78,7 +78,31 @@ class Place {
   SameRow same_;
 };
 
-class Node;
+class Builder;
+struct Scope;
+
+// Any spec below, so that a list of children can mix kinds. Defined before
+// the specs so that their `children{}` can be default-initialised; the
+// BuildSpec overloads are found when a Node is made from a spec.
+class Node {
+ public:
+  template <class Spec>
+  requires requires(Builder& builder, const Scope& scope, const Spec& spec) {
+    BuildSpec(builder, scope, spec);
+  }
+  Node(Spec spec)
+      : spec_(std::make_shared<const Spec>(std::move(spec))),
+        build_([](Builder& builder, const Scope& scope, const void* spec) {
+          BuildSpec(builder, scope, *static_cast<const Spec*>(spec));
+        }) {}
+
+  void Build(Builder& builder, const Scope& scope) const { build_(builder, scope, spec_.get()); }
+
+ private:
+  std::shared_ptr<const void> spec_;
+  void (*build_)(Builder&, const Scope&, const void*);
+};
+
 
 struct Label {
   std::wstring name{};
@@ -483,29 +507,6 @@ struct Form {
   std::wstring activeControl{};  // name of a control
   Rows rows{};
   std::vector<Node> children{};
-};
-
-class Builder;
-struct Scope;
-
-// Any spec above, so that a list of children can mix kinds.
-class Node {
- public:
-  template <class Spec>
-  requires requires(Builder& builder, const Scope& scope, const Spec& spec) {
-    BuildSpec(builder, scope, spec);
-  }
-  Node(Spec spec)
-      : spec_(std::make_shared<const Spec>(std::move(spec))),
-        build_([](Builder& builder, const Scope& scope, const void* spec) {
-          BuildSpec(builder, scope, *static_cast<const Spec*>(spec));
-        }) {}
-
-  void Build(Builder& builder, const Scope& scope) const { build_(builder, scope, spec_.get()); }
-
- private:
-  std::shared_ptr<const void> spec_;
-  void (*build_)(Builder&, const Scope&, const void*);
 };
 
 void BuildSpec(Builder& builder, const Scope& scope, const Label& spec);
