@@ -103,7 +103,6 @@ class Node {
   void (*build_)(Builder&, const Scope&, const void*);
 };
 
-
 struct Label {
   std::wstring name{};
   std::wstring caption{};
