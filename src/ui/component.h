@@ -49,6 +49,7 @@ enum class Property {
   Balloon,      // tray icon balloon title, text, flags, time-out
   BeginUpdate,  // a batch of list changes starts
   EndUpdate,    // ... and ends
+  Repaint,      // nothing changed: the control is to be drawn on the screen now
 };
 
 enum class ListChange { Reset, Inserted, Removed, Updated };

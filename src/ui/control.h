@@ -80,6 +80,10 @@ class Control : public Component {
   void BringToFront();
   void SendToBack();
 
+  // Draws the control and all it holds on the screen at once, without
+  // waiting for the message loop (which may not run while work goes on).
+  void Repaint() { Changed(Property::Repaint); }
+
   std::vector<StringProperty> StringProperties() override;
 
   std::function<void()> OnClick;

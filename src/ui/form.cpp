@@ -55,6 +55,13 @@ void Form::SetScaled(bool scaled) {
   Changed(Property::Style);
 }
 
+void Form::SetScreenBackdrop(bool enabled, int offset) {
+  if (enabled == screenBackdrop_ && offset == screenBackdropOffset_) return;
+  screenBackdrop_ = enabled;
+  screenBackdropOffset_ = offset;
+  Changed(Property::Style);
+}
+
 void Form::SetActiveControl(WinControl* control, Notify notify) {
   if (control == activeControl_) return;
   if (control && control->ParentForm() != this)

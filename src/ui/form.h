@@ -56,6 +56,15 @@ class Form : public WinControl {
   bool Scaled() const { return scaled_; }
   void SetScaled(bool scaled);
 
+  // A copy of the screen as the window's background, so that the
+  // see-through parts of its pictures show what lies behind the window. The
+  // copy is taken when the shown window is first activated, starting
+  // `offset` pixels above the window; the next paint moves the window up by
+  // `offset`, which puts the copy right behind it.
+  bool ScreenBackdrop() const { return screenBackdrop_; }
+  int ScreenBackdropOffset() const { return screenBackdropOffset_; }
+  void SetScreenBackdrop(bool enabled, int offset = 0);
+
   // The focused control. While the form is shown, a change fires OnExit of the
   // old control and OnEnter of the new one (unless Notify::No); when the form
   // is shown, its active control gets OnEnter.
@@ -113,6 +122,8 @@ class Form : public WinControl {
   ui::FormStyle formStyle_ = ui::FormStyle::fsNormal;
   bool keyPreview_ = false;
   bool scaled_ = true;
+  bool screenBackdrop_ = false;
+  int screenBackdropOffset_ = 0;
   WinControl* activeControl_ = nullptr;
   int modalResult_ = mrNone;
   bool modal_ = false;

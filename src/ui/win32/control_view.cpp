@@ -119,6 +119,9 @@ void ControlView::Changed(ui::Component&, const ui::Change& change) {
     case ui::Property::ZOrder:
       if (ContainerView* parent = ParentView()) parent->Restack();
       break;
+    case ui::Property::Repaint:
+      RepaintNow();
+      break;
     default:
       OtherChanged(change);
       break;
@@ -146,6 +149,12 @@ void GraphicView::Reparented() {
   painted_ = BoundsRect();
   Invalidate();
   Owner().UpdateHint(*this);
+}
+
+void GraphicView::RepaintNow() {
+  Invalidate();
+  ContainerView* parent = ParentView();
+  if (parent && parent->ClientHandle()) ::UpdateWindow(parent->ClientHandle());
 }
 
 bool GraphicView::HitTest(POINT parentClient) const {
@@ -230,6 +239,11 @@ void WindowedView::FontChanged() {
 
 void WindowedView::ColorChanged() {
   if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void WindowedView::RepaintNow() {
+  if (Handle())
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 std::wstring WindowedView::WindowText() const { return {}; }

@@ -89,6 +89,8 @@ class ControlView : public ComponentBinding {
   virtual void OtherChanged(const ui::Change& change) {}
   // The control moved to another parent.
   virtual void Reparented() = 0;
+  // Control::Repaint: draw now, children included.
+  virtual void RepaintNow() = 0;
 
  private:
   ui::Control& control_;
@@ -121,6 +123,7 @@ class GraphicView : public ControlView {
   void ColorChanged() override { Invalidate(); }
   void CaptionChanged() override { Invalidate(); }
   void Reparented() override;
+  void RepaintNow() override;
 
  private:
   RECT painted_{};  // where it was last shown, to erase it after a move
@@ -146,6 +149,7 @@ class WindowedView : public ControlView, public Window {
   void ColorChanged() override;
   void CaptionChanged() override;
   void Reparented() override;
+  void RepaintNow() override;
   // The text the window shows for the model's caption.
   virtual std::wstring WindowText() const;
 

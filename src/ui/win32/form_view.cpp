@@ -110,14 +110,21 @@ void FormView::Realise() {
     placing_ = false;
   }
   if (!Handle()) return;
+  // The caption and the task bar each get the icon's own picture of their size.
   HICON icon = static_cast<HICON>(
       ::LoadImageW(ModuleInstance(), L"MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
   if (icon) ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  HICON small = static_cast<HICON>(::LoadImageW(ModuleInstance(), L"MAINICON", IMAGE_ICON,
+                                                ::GetSystemMetrics(SM_CXSMICON),
+                                                ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  if (small) ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
   ReportFrame();
   ModelMoved();
   RealiseChildren();
   if (form_.Visible()) VisibleChanged();
 }
+
+FormView::~FormView() { ReleaseBackdrop(); }
 
 void FormView::SetOwnerWindow(HWND owner) {
   if (Handle() && owner != Handle())
@@ -196,6 +203,7 @@ void FormView::VisibleChanged() {
   if (!Handle()) return;
   if (!form_.Visible()) {
     ::ShowWindow(Handle(), SW_HIDE);
+    ReleaseBackdrop();
     return;
   }
   PlaceOnShow();
@@ -224,6 +232,7 @@ void FormView::ApplyStyle() {
 void FormView::OtherChanged(const ui::Change& change) {
   switch (change.property) {
     case ui::Property::Style:
+      if (!form_.ScreenBackdrop()) ReleaseBackdrop();
       ApplyStyle();
       break;
     case ui::Property::ActiveControl:
@@ -233,6 +242,69 @@ void FormView::OtherChanged(const ui::Change& change) {
       ContainerView::OtherChanged(change);
       break;
   }
+}
+
+void FormView::CopyScreenBehind() {
+  ReleaseBackdrop();
+  backdropTaken_ = true;
+  RECT window;
+  ::GetWindowRect(Handle(), &window);
+  int width = ::GetSystemMetrics(SM_CXSCREEN) - window.left;
+  int height = ::GetSystemMetrics(SM_CYSCREEN) - window.top;
+  if (width <= 0 || height <= 0) return;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+  if (memory && bitmap) {
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, window.left, window.top - form_.ScreenBackdropOffset(),
+             SRCCOPY | CAPTUREBLT);
+    ::SelectObject(memory, old);
+    backdrop_ = bitmap;
+    backdropPending_ = true;
+  } else if (bitmap) {
+    ::DeleteObject(bitmap);
+  }
+  if (memory) ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+}
+
+void FormView::MoveOntoBackdrop() {
+  backdropPending_ = false;
+  RECT window;
+  ::GetWindowRect(Handle(), &window);
+  ::SetWindowPos(Handle(), nullptr, window.left, window.top - form_.ScreenBackdropOffset(), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void FormView::ReleaseBackdrop() {
+  if (backdrop_) ::DeleteObject(backdrop_);
+  backdrop_ = nullptr;
+  backdropTaken_ = false;
+  backdropPending_ = false;
+}
+
+void FormView::PaintBackground(HDC dc, const RECT& client) {
+  // The copy stays for later paints too: painting nothing there would leave
+  // the see-through parts black.
+  if (!backdrop_) {
+    ContainerView::PaintBackground(dc, client);
+    return;
+  }
+  BITMAP size{};
+  ::GetObjectW(backdrop_, sizeof(size), &size);
+  HDC memory = ::CreateCompatibleDC(dc);
+  HGDIOBJ old = ::SelectObject(memory, backdrop_);
+  ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+  ::SelectObject(memory, old);
+  ::DeleteDC(memory);
+  // A window reaching past the screen's edge has no copy there.
+  ::SetBkColor(dc, BackgroundColor());
+  RECT right{size.bmWidth, 0, client.right, client.bottom};
+  RECT below{0, size.bmHeight, client.right, client.bottom};
+  if (right.left < right.right) ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &right, nullptr, 0, nullptr);
+  if (below.top < below.bottom) ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &below, nullptr, 0, nullptr);
 }
 
 void FormView::FocusActiveControl() {
@@ -278,12 +350,16 @@ LRESULT FormView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       form_.Close();
       return 0;
+    case WM_PAINT:
+      if (backdropPending_) MoveOntoBackdrop();
+      break;
     case WM_MOVE:
     case WM_SIZE:
       if (!placing_) ModelMoved();
       break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
+        if (form_.ScreenBackdrop() && !backdropTaken_ && ::IsWindowVisible(Handle())) CopyScreenBehind();
         FocusActiveControl();
         return 0;
       }

@@ -10,6 +10,7 @@ namespace zt::ui::win32 {
 class FormView : public ContainerView {
  public:
   FormView(Binding& binding, ui::Form& form) : ContainerView(binding, form), form_(form) {}
+  ~FormView() override;
 
   ui::Form& Form() const { return form_; }
   void Realise() override;
@@ -24,6 +25,7 @@ class FormView : public ContainerView {
   void VisibleChanged() override;
   void CaptionChanged() override;
   void OtherChanged(const ui::Change& change) override;
+  void PaintBackground(HDC dc, const RECT& client) override;
 
  private:
   DWORD Style() const;
@@ -34,9 +36,17 @@ class FormView : public ContainerView {
   void PlaceOnShow();
   void FocusActiveControl();
   void ModelMoved();
+  // The screen backdrop: the copy taken on activation, and the move that
+  // puts it behind the window.
+  void CopyScreenBehind();
+  void MoveOntoBackdrop();
+  void ReleaseBackdrop();
 
   ui::Form& form_;
   bool placing_ = false;  // the window moves because the model did
+  HBITMAP backdrop_ = nullptr;
+  bool backdropTaken_ = false;   // once per showing
+  bool backdropPending_ = false;  // taken, the window not yet moved onto it
 };
 
 }  // namespace zt::ui::win32
