@@ -21,11 +21,24 @@ add_custom_command(
   COMMENT "Generating the built-in message constants")
 add_custom_target(constants_bin DEPENDS ${ZT_CONSTANTS_BIN})
 
+# The program's pictures: each PNG of res/images is an RCDATA resource named
+# after its file stem in upper case (splash.png -> SPLASH), as the layouts
+# name them.
+file(GLOB ZT_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/images/*.png)
+list(SORT ZT_PICTURES)
+set(ZT_PICTURE_RESOURCES "")
+foreach(picture ${ZT_PICTURES})
+  get_filename_component(stem ${picture} NAME_WE)
+  string(TOUPPER ${stem} resource)
+  string(APPEND ZT_PICTURE_RESOURCES "${resource} RCDATA \"${picture}\"\n")
+endforeach()
+set(ZT_PROGRAM_ICON ${CMAKE_SOURCE_DIR}/res/icons/zentory.ico)
+
 configure_file(res/zentory.rc.in ${CMAKE_BINARY_DIR}/generated/zentory.rc @ONLY)
 add_executable(zentory WIN32 ${ZT_SRC}/main_win32.cpp ${CMAKE_BINARY_DIR}/generated/zentory.rc)
 add_dependencies(zentory constants_bin)
 set_source_files_properties(${CMAKE_BINARY_DIR}/generated/zentory.rc PROPERTIES
-  OBJECT_DEPENDS "${ZT_CONSTANTS_BIN};${CMAKE_SOURCE_DIR}/res/zentory.manifest")
+  OBJECT_DEPENDS "${ZT_CONSTANTS_BIN};${CMAKE_SOURCE_DIR}/res/zentory.manifest;${ZT_PICTURES};${ZT_PROGRAM_ICON}")
 target_link_libraries(zentory PRIVATE zt_win32)
 target_link_options(zentory PRIVATE -municode -mwindows)
 
