@@ -14,6 +14,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_session.h"
 #include "services/console_lines.h"
+#include "ui/win32/binding.h"
 
 namespace {
 
@@ -25,6 +26,18 @@ std::vector<std::wstring> Arguments() {
   ::LocalFree(argv);
   return arguments;
 }
+
+// The start-up's windows are the binding's.
+class BindingWindows : public zt::ProgramWindows {
+ public:
+  explicit BindingWindows(zt::ui::win32::Binding& binding) : binding_(binding) {}
+  void SetMainForm(zt::ui::Form& form) override { binding_.SetMainForm(form); }
+  void Realise(zt::ui::Form& form) override { binding_.Realise(form); }
+  void RunMessageLoop() override { binding_.RunMessageLoop(); }
+
+ private:
+  zt::ui::win32::Binding& binding_;
+};
 
 }  // namespace
 
@@ -44,14 +57,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   texts.LoadFromResource(files, L"DKLANG_CONSTS");
   zt::ConsoleLines console;
   zt::ProgramContext context;
+  // Outlives the windows it made, which go when the run ends.
+  zt::ui::win32::Binding binding;
+  BindingWindows windows(binding);
   try {
-    zt::StartProgram(platform, context, texts, console, Arguments());
+    return zt::RunProgram(platform, context, texts, console, Arguments(), windows);
   } catch (const std::exception& error) {
     std::string what = error.what();
     dialogs.ShowMessageBox(std::wstring(what.begin(), what.end()), zt::kApplicationTitle,
                            zt::platform::kMbOk | zt::platform::kMbIconError);
     return 1;
   }
-  // The main window comes next; until it exists there is nothing more to do.
-  return 0;
 }

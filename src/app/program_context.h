@@ -19,6 +19,8 @@ struct ProgramContext {
   std::uint8_t WindowsVersion = kWindowsUnknown;
   bool Is64BitWindows = false;
   std::int32_t StartPage = kStartPageNone;
+  // The program settings' splash option: the splash runs its progress line.
+  bool SplashEnabled = false;
 };
 
 }  // namespace zt

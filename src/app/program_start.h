@@ -1,6 +1,6 @@
 #pragma once
-// The first steps of the process: probes, command line, the version gate
-// and the splash decision.
+// The process from its start to its end: probes, command line, the version
+// gate, the splash, the main window and the message loop.
 #include <string>
 #include <vector>
 
@@ -8,6 +8,8 @@
 #include "l10n/lang_const.h"
 #include "platform/platform.h"
 #include "services/console_sink.h"
+#include "services/registry_access.h"
+#include "ui/form.h"
 
 namespace zt {
 
@@ -28,5 +30,34 @@ enum class StartOutcome {
 StartOutcome StartProgram(platform::Platform& platform, ProgramContext& context,
                           const LangConstSource& texts, ConsoleSink& console,
                           const std::vector<std::wstring>& arguments);
+
+// What the start-up needs of the window system (the Win32 binding in the
+// program).
+class ProgramWindows {
+ public:
+  virtual ~ProgramWindows() = default;
+  // The form whose window has the task-bar button; its closing ends the loop.
+  virtual void SetMainForm(ui::Form& form) = 0;
+  // Creates the windows of the form and of all it holds.
+  virtual void Realise(ui::Form& form) = 0;
+  // Delivers the user's actions until the main form closes.
+  virtual void RunMessageLoop() = 0;
+};
+
+// The splash option of the program settings: "NoSplash" reads 0, or is
+// missing or unreadable.
+bool ReadSplashEnabled(const RegistryAccess& registry);
+
+// Creates the main window in `form` (hidden): its layout, its windows and
+// the settings it loads. Its last step is the progress line of `splash`,
+// when there is one and the settings enable it.
+void CreateMainForm(ui::Form& form, platform::Platform& platform, ProgramContext& context,
+                    const LangConstSource& texts, ConsoleSink& console, ProgramWindows& windows,
+                    ui::Form* splash);
+
+// The whole run; returns the process exit code. Throws what StartProgram
+// throws.
+int RunProgram(platform::Platform& platform, ProgramContext& context, const LangConstSource& texts,
+               ConsoleSink& console, const std::vector<std::wstring>& arguments, ProgramWindows& windows);
 
 }  // namespace zt

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+
 #include "app/command_line.h"
 #include "app/program_start.h"
 #include "app/windows_version.h"
@@ -11,6 +14,7 @@
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_session.h"
 #include "services/console_lines.h"
+#include "ui/kinds.h"
 
 namespace zt {
 namespace {
@@ -74,7 +78,9 @@ TEST(ParseCommandLine, ReadsArgumentsInOrder) {
     SCOPED_TRACE(row.name);
     CommandLine line = ParseCommandLine(row.arguments);
     EXPECT_EQ(line.showHelp, row.help);
-    if (!row.help) EXPECT_EQ(line.startPage, row.startPage);
+    if (!row.help) {
+      EXPECT_EQ(line.startPage, row.startPage);
+    }
   }
 }
 
@@ -165,6 +171,137 @@ TEST_F(ProgramStartTest, AFailingWow64QueryStopsTheStart) {
   session.wow64 = Wow64Answer::CallFailed;
   EXPECT_THROW(Start({L"/?"}), std::runtime_error);
   EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// The window system of the start-up: what it was asked, what the model
+// pushed to the forms it realised (shown, repainted, destroyed) and the
+// clock's waits, in one log.
+class RecordingWindows : public ProgramWindows, public ui::ComponentView, public platform::Clock {
+ public:
+  std::vector<std::string> log;
+
+  void SetMainForm(ui::Form& form) override { log.push_back("main form " + Name(form)); }
+  void Realise(ui::Form& form) override {
+    names_[&form] = Name(form);
+    log.push_back("realise " + Name(form));
+    form.SetView(this);
+  }
+  void RunMessageLoop() override { log.push_back("message loop"); }
+
+  void Changed(ui::Component& component, const ui::Change& change) override {
+    const std::string& name = names_[&component];
+    if (change.property == ui::Property::Visible) {
+      log.push_back((static_cast<ui::Control&>(component).Visible() ? "show " : "hide ") + name);
+    } else if (change.property == ui::Property::Repaint) {
+      auto& indicator = component.Find<ui::Panel>(L"Indicator");
+      log.push_back("repaint " + name + " " + std::to_string(indicator.Width()));
+    }
+  }
+  void Destroying(ui::Component& component) override { log.push_back("destroy " + names_[&component]); }
+
+  void Sleep(std::uint32_t milliseconds) override { log.push_back("sleep " + std::to_string(milliseconds)); }
+
+ private:
+  static std::string Name(const ui::Form& form) { return std::string(form.Name().begin(), form.Name().end()); }
+  std::map<const ui::Component*, std::string> names_;
+};
+
+class ProgramRunTest : public ::testing::Test {
+ protected:
+  ProgramRunTest() {
+    texts.LoadFromStream(BuiltinConstantsStream());
+    session.version.majorVersion = 6;
+    session.version.minorVersion = 1;
+  }
+  int Run(std::vector<std::wstring> arguments = {}) {
+    return RunProgram(platform, context, texts, console, arguments, windows);
+  }
+
+  platform::FakeRegistry registry;
+  platform::FakeSession session;
+  platform::FakeFiles files;
+  platform::FakeDialogs dialogs;
+  RecordingWindows windows;
+  platform::Platform platform{registry, session, files, dialogs, windows};
+  TDKLang_Constants texts;
+  ConsoleLines console;
+  ProgramContext context;
+};
+
+// The splash's progress line from width 0, as the log shows it.
+std::vector<std::string> ProgressLine() {
+  std::vector<std::string> entries{"sleep 500"};
+  for (int width = 8; width <= 176; width += 8) {
+    entries.push_back("sleep 1");
+    entries.push_back("repaint SplashForm " + std::to_string(width));
+  }
+  for (const char* tail : {"sleep 500", "repaint SplashForm 215", "sleep 400"}) entries.push_back(tail);
+  return entries;
+}
+
+TEST_F(ProgramRunTest, NoSplashDecidesTheSplashAndItsProgressLine) {
+  std::vector<std::string> splashShown = {"sleep 500", "realise SplashForm", "show SplashForm",
+                                          "repaint SplashForm 0", "main form MainForm", "realise MainForm"};
+  std::vector<std::string> mainShown = {"show MainForm", "message loop", "destroy MainForm"};
+  auto join = [](std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+  };
+  struct Row {
+    const char* name;
+    std::function<void(platform::FakeRegistry&)> seed;
+    bool splashEnabled;
+    std::vector<std::string> log;
+  } rows[] = {
+      {"missing", [](auto&) {}, true,
+       join({splashShown, ProgressLine(), {"destroy SplashForm"}, mainShown})},
+      {"0", [](auto& r) { r.SeedDword(platform::kHKeyCurrentUser, kSettingsKey, L"NoSplash", 0); }, true,
+       join({splashShown, ProgressLine(), {"destroy SplashForm"}, mainShown})},
+      {"unreadable (text)",
+       [](auto& r) { r.SeedString(platform::kHKeyCurrentUser, kSettingsKey, L"NoSplash", L"1"); }, true,
+       join({splashShown, ProgressLine(), {"destroy SplashForm"}, mainShown})},
+      {"1: no splash, no wait",
+       [](auto& r) { r.SeedDword(platform::kHKeyCurrentUser, kSettingsKey, L"NoSplash", 1); }, false,
+       join({{"main form MainForm", "realise MainForm"}, mainShown})},
+      {"2: the splash without its line",
+       [](auto& r) { r.SeedDword(platform::kHKeyCurrentUser, kSettingsKey, L"NoSplash", 2); }, false,
+       join({splashShown, {"destroy SplashForm"}, mainShown})},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    platform::FakeRegistry fresh;
+    row.seed(fresh);
+    RecordingWindows recorder;
+    platform::Platform p{fresh, session, files, dialogs, recorder};
+    ProgramContext runContext;
+    EXPECT_EQ(RunProgram(p, runContext, texts, console, {}, recorder), 0);
+    EXPECT_EQ(recorder.log, row.log);
+    EXPECT_EQ(runContext.SplashEnabled, row.splashEnabled);
+  }
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ProgramRunTest, HelpAndRefusalEndBeforeAnyWindow) {
+  EXPECT_EQ(Run({L"/?"}), 0);
+  session.version.majorVersion = 5;
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_TRUE(windows.log.empty());
+}
+
+TEST_F(ProgramRunTest, TheMainWindowIsTheLayoutsAndReadsOnlyItsSettings) {
+  ui::Form form;
+  CreateMainForm(form, platform, context, texts, console, windows, nullptr);
+  EXPECT_EQ(form.Name(), L"MainForm");
+  EXPECT_EQ(form.ClientWidth(), 656);
+  EXPECT_NE(form.FindComponent(L"SystemPage"), nullptr);
+  EXPECT_FALSE(form.Visible());
+  // SplashEnabled, but no splash to run the line on.
+  EXPECT_TRUE(context.SplashEnabled);
+  EXPECT_EQ(windows.log, (std::vector<std::string>{"main form MainForm", "realise MainForm"}));
+  EXPECT_TRUE(console.Lines().empty());
+  EXPECT_FALSE(registry.HasKey(platform::kHKeyCurrentUser, L"Software\\Morrowlab"));
 }
 
 }  // namespace
