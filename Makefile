@@ -5,7 +5,7 @@ BENCH := build/native-bench
 FUZZ := build/fuzz
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup native win test test-native test-win run bench fuzz clean
+.PHONY: all setup native win test test-native test-win run screenshots bench fuzz clean
 
 all: win
 
@@ -31,6 +31,9 @@ test-win: win
 
 run: win
 	scripts/with-display scripts/run-program $(WIN)/zentory.exe build/zentory.png
+
+screenshots: win
+	scripts/screenshots $(WIN)/zentory.exe build/screenshots
 
 bench: win
 	@bash scripts/bench.sh
