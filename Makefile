@@ -5,7 +5,7 @@ BENCH := build/native-bench
 FUZZ := build/fuzz
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup native win test test-native test-win run screenshots bench fuzz clean
+.PHONY: all setup native win test test-native test-win run screenshots bench fuzz langids clean
 
 all: win
 
@@ -42,6 +42,11 @@ fuzz: setup
 	@[ -f $(FUZZ)/build.ninja ] || CXX=clang++ CC=clang cmake -S . -B $(FUZZ) $(CMAKE_GEN) \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZT_FUZZ=ON -DZT_SANITIZE=OFF
 	cmake --build $(FUZZ) -j2
+
+# After a layout changes: give its new properties translation IDs and
+# refresh the English template; commit res/lang with the layout.
+langids: native
+	$(NATIVE)/langids update res/lang src/l10n/constants_en.txt
 
 clean:
 	rm -rf $(NATIVE) $(WIN) $(BENCH) $(FUZZ)

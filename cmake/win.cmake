@@ -21,6 +21,20 @@ add_custom_command(
   COMMENT "Generating the built-in message constants")
 add_custom_target(constants_bin DEPENDS ${ZT_CONSTANTS_BIN})
 
+# The windows' stored translation entries, made by the native langids that
+# is built beside constgen.
+if(NOT ZT_LANGIDS)
+  get_filename_component(ZT_NATIVE_TOOLS ${ZT_CONSTGEN} DIRECTORY)
+  set(ZT_LANGIDS ${ZT_NATIVE_TOOLS}/langids)
+endif()
+add_custom_command(
+  OUTPUT ${ZT_LANGDATA_FILES}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${ZT_LANGDATA_DIR}
+  COMMAND ${ZT_LANGIDS} langdata ${ZT_LANGDATA_DIR} - ${ZT_LANG_IDS}
+  DEPENDS ${ZT_LANG_IDS} ${ZT_LANGIDS}
+  COMMENT "Generating the windows' stored translation entries")
+add_custom_target(langdata_bin DEPENDS ${ZT_LANGDATA_FILES})
+
 # The program's pictures: each PNG of res/images is an RCDATA resource named
 # after its file stem in upper case (splash.png -> SPLASH), as the layouts
 # name them.
@@ -36,9 +50,9 @@ set(ZT_PROGRAM_ICON ${CMAKE_SOURCE_DIR}/res/icons/zentory.ico)
 
 configure_file(res/zentory.rc.in ${CMAKE_BINARY_DIR}/generated/zentory.rc @ONLY)
 add_executable(zentory WIN32 ${ZT_SRC}/main_win32.cpp ${CMAKE_BINARY_DIR}/generated/zentory.rc)
-add_dependencies(zentory constants_bin)
+add_dependencies(zentory constants_bin langdata_bin)
 set_source_files_properties(${CMAKE_BINARY_DIR}/generated/zentory.rc PROPERTIES
-  OBJECT_DEPENDS "${ZT_CONSTANTS_BIN};${CMAKE_SOURCE_DIR}/res/zentory.manifest;${ZT_PICTURES};${ZT_PROGRAM_ICON}")
+  OBJECT_DEPENDS "${ZT_CONSTANTS_BIN};${CMAKE_SOURCE_DIR}/res/zentory.manifest;${ZT_PICTURES};${ZT_PROGRAM_ICON};${ZT_LANGDATA_FILES}")
 target_link_libraries(zentory PRIVATE zt_win32)
 target_link_options(zentory PRIVATE -municode -mwindows)
 
@@ -47,14 +61,16 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 enable_testing()
 
-# The test binary carries the same constants resource as the program.
+# The test binary carries the same constants and translation entries as the
+# program.
 configure_file(res/tests.rc.in ${CMAKE_BINARY_DIR}/generated/tests.rc @ONLY)
-set_source_files_properties(${CMAKE_BINARY_DIR}/generated/tests.rc PROPERTIES OBJECT_DEPENDS "${ZT_CONSTANTS_BIN}")
+set_source_files_properties(${CMAKE_BINARY_DIR}/generated/tests.rc PROPERTIES
+  OBJECT_DEPENDS "${ZT_CONSTANTS_BIN};${ZT_LANGDATA_FILES}")
 
 zt_glob(ZT_WIN_TEST_SOURCES ${CMAKE_SOURCE_DIR}/tests/win/*.cpp ${CMAKE_SOURCE_DIR}/tests/contract/*.cpp)
 list(FILTER ZT_WIN_TEST_SOURCES EXCLUDE REGEX "_fake\\.cpp$")
 add_executable(win_tests ${ZT_WIN_TEST_SOURCES} ${CMAKE_BINARY_DIR}/generated/tests.rc)
-add_dependencies(win_tests constants_bin)
+add_dependencies(win_tests constants_bin langdata_bin)
 target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(win_tests PRIVATE zt_win32 gtest gmock gtest_main)
 add_test(NAME win_tests COMMAND win_tests)
