@@ -102,23 +102,31 @@ void LabelView::OtherChanged(const ui::Change& change) {
 }
 
 void ImageView::Realise() {
-  Load();
+  Reload();
   GraphicView::Realise();
 }
 
-void ImageView::Load() {
-  const ui::Picture& picture = image_.Picture();
+void ImageView::Reload() {
   picture_.reset();
-  if (!picture.png.empty()) {
-    picture_ = Picture::FromBytes(picture.png);
-  } else if (!picture.resourceName.empty()) {
-    picture_ = Picture::FromResource(picture.resourceName);
-  }
+  decoded_ = false;
   FitPicture();
 }
 
+const Picture* ImageView::Decoded() const {
+  if (!decoded_) {
+    decoded_ = true;
+    const ui::Picture& picture = image_.Picture();
+    if (!picture.png.empty()) {
+      picture_ = Picture::FromBytes(picture.png);
+    } else if (!picture.resourceName.empty()) {
+      picture_ = Picture::FromResource(picture.resourceName);
+    }
+  }
+  return picture_.get();
+}
+
 SIZE ImageView::PictureSize() const {
-  if (picture_) return {picture_->Width(), picture_->Height()};
+  if (const Picture* picture = Decoded()) return {picture->Width(), picture->Height()};
   if (HICON icon = reinterpret_cast<HICON>(image_.Picture().icon)) {
     ICONINFO info{};
     SIZE size{::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)};
@@ -136,8 +144,9 @@ SIZE ImageView::PictureSize() const {
 }
 
 void ImageView::FitPicture() {
+  if (!image_.AutoSize()) return;
   SIZE size = PictureSize();
-  if (image_.AutoSize() && size.cx > 0 && size.cy > 0) {
+  if (size.cx > 0 && size.cy > 0) {
     image_.SetBounds(image_.Left(), image_.Top(), size.cx, size.cy);
   }
 }
@@ -171,8 +180,8 @@ void ImageView::Paint(HDC dc, const RECT& box) {
     top += (boxHeight - height) / 2;
   }
   RECT target{left, top, left + width, top + height};
-  if (picture_) {
-    picture_->Draw(dc, target);
+  if (const Picture* picture = Decoded()) {
+    picture->Draw(dc, target);
   } else {
     ::DrawIconEx(dc, left, top, reinterpret_cast<HICON>(image_.Picture().icon), width, height, 0, nullptr,
                  DI_NORMAL);
@@ -181,7 +190,7 @@ void ImageView::Paint(HDC dc, const RECT& box) {
 
 void ImageView::OtherChanged(const ui::Change& change) {
   if (change.property == ui::Property::Picture) {
-    Load();
+    Reload();
   } else if (change.property == ui::Property::Style) {
     FitPicture();
   } else {

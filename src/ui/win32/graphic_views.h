@@ -30,23 +30,26 @@ class LabelView : public GraphicView {
   ui::Label& label_;
 };
 
+// The picture is decoded when it is first needed, to be drawn or to size an
+// AutoSize image: a picture that starts hidden costs nothing at start-up.
 class ImageView : public GraphicView {
  public:
   ImageView(Binding& binding, ui::Image& image) : GraphicView(binding, image), image_(image) {}
   void Realise() override;
   void Paint(HDC dc, const RECT& box) override;
   // The decoded picture (null when there is none or it cannot be read).
-  const Picture* Decoded() const { return picture_.get(); }
+  const Picture* Decoded() const;
 
  protected:
   void OtherChanged(const ui::Change& change) override;
 
  private:
-  void Load();
+  void Reload();
   void FitPicture();
   SIZE PictureSize() const;
   ui::Image& image_;
-  std::unique_ptr<Picture> picture_;
+  mutable std::unique_ptr<Picture> picture_;
+  mutable bool decoded_ = false;
 };
 
 class BevelView : public GraphicView {
