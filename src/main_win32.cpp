@@ -1,6 +1,6 @@
 // The program entry: wires the real platform and runs the start-up.
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <exception>
 #include <string>

@@ -68,8 +68,8 @@ class SplashOff {
  public:
   SplashOff() {
     for (std::size_t i = 0; i < kChain.size(); ++i) existed_[i] = KeyExists(kChain[i]);
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
-                          nullptr) != ERROR_SUCCESS) {
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                          &key_, nullptr) != ERROR_SUCCESS) {
       key_ = nullptr;
       return;
     }

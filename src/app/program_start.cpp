@@ -9,9 +9,8 @@
 
 namespace zt {
 
-StartOutcome StartProgram(platform::Platform& platform, ProgramContext& context,
-                          const LangConstSource& texts, ConsoleSink& console,
-                          const std::vector<std::wstring>& arguments) {
+StartOutcome StartProgram(platform::Platform& platform, ProgramContext& context, const LangConstSource& texts,
+                          ConsoleSink& console, const std::vector<std::wstring>& arguments) {
   context.WindowsVersion = DetectWindowsVersion(platform.session);
   context.Is64BitWindows = IsWow64(platform.session);
 
@@ -37,7 +36,8 @@ StartOutcome StartProgram(platform::Platform& platform, ProgramContext& context,
 }
 
 bool ReadSplashEnabled(const RegistryAccess& registry) {
-  std::int32_t noSplash = PeekRegDword(registry, false, platform::kHKeyCurrentUser, kSettingsKey, L"NoSplash");
+  std::int32_t noSplash =
+      PeekRegDword(registry, false, platform::kHKeyCurrentUser, kSettingsKey, L"NoSplash");
   return noSplash == 0 || noSplash == kRegNoKey || noSplash == kRegNoValue || noSplash == kRegError;
 }
 

@@ -41,7 +41,8 @@ class NoSplashValue {
     hadValue_ = ::RegQueryValueExW(key_, L"NoSplash", nullptr, &savedType_, saved_, &size) == ERROR_SUCCESS;
     savedSize_ = size;
     if (value) {
-      ::RegSetValueExW(key_, L"NoSplash", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value), sizeof(DWORD));
+      ::RegSetValueExW(key_, L"NoSplash", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value),
+                       sizeof(DWORD));
     } else {
       ::RegDeleteValueW(key_, L"NoSplash");
     }
@@ -59,8 +60,8 @@ class NoSplashValue {
   }
 
  private:
-  static constexpr std::array<const wchar_t*, 3> kChain = {L"Software\\Morrowlab", L"Software\\Morrowlab\\Zentory",
-                                                           kSettingsKey};
+  static constexpr std::array<const wchar_t*, 3> kChain = {L"Software\\Morrowlab",
+                                                           L"Software\\Morrowlab\\Zentory", kSettingsKey};
   static bool IsEmpty(const wchar_t* path) {
     HKEY key = nullptr;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;

@@ -16,7 +16,8 @@ HWND WaitForMessageBox(const Running& program) {
   return WaitForWindow(
       program,
       [&] {
-        return FindWindowOf(program.info.dwProcessId, [](HWND window) { return ClassOf(window) == L"#32770"; });
+        return FindWindowOf(program.info.dwProcessId,
+                            [](HWND window) { return ClassOf(window) == L"#32770"; });
       },
       20);
 }
@@ -43,8 +44,9 @@ TEST(ProgramStartE2E, HelpShowsTheArgumentsAndEndsWithZero) {
   HWND box = WaitForMessageBox(program);
   ASSERT_NE(box, nullptr) << "no message box";
   EXPECT_EQ(TextOf(box), L"Zentory");
-  EXPECT_EQ(Normalised(MessageOf(box)),
-            L"/startup - Startup Manager load first\n\n/uninst - Uninstall Manager load first\n\n/? - This Help");
+  EXPECT_EQ(
+      Normalised(MessageOf(box)),
+      L"/startup - Startup Manager load first\n\n/uninst - Uninstall Manager load first\n\n/? - This Help");
   PressOk(box);
   EXPECT_EQ(WaitForExit(program), 0u);
 }

@@ -25,8 +25,8 @@ TEST(DetectWindowsVersion, MapsMajorMinorToCodes) {
   struct Row {
     std::uint32_t major, minor;
     std::uint8_t code;
-  } rows[] = {{4, 0, 1}, {4, 10, 2}, {4, 90, 3}, {5, 0, 4}, {5, 1, 5}, {5, 2, 6}, {6, 0, 7},
-              {6, 1, 8}, {6, 2, 0}, {6, 3, 0}, {10, 0, 0}, {5, 3, 0}, {3, 51, 0}};
+  } rows[] = {{4, 0, 1}, {4, 10, 2}, {4, 90, 3}, {5, 0, 4},  {5, 1, 5}, {5, 2, 6}, {6, 0, 7},
+              {6, 1, 8}, {6, 2, 0},  {6, 3, 0},  {10, 0, 0}, {5, 3, 0}, {3, 51, 0}};
   platform::FakeSession session;
   for (const Row& row : rows) {
     SCOPED_TRACE(std::to_string(row.major) + "." + std::to_string(row.minor));
@@ -111,8 +111,9 @@ TEST_F(ProgramStartTest, HelpIsShownBeforeTheVersionGate) {
   SetVersion(5, 1);  // Windows XP
   EXPECT_EQ(Start({L"/startup", L"/?"}), StartOutcome::HelpShown);
   ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].text,
-            L"/startup - Startup Manager load first\n\n/uninst - Uninstall Manager load first\n\n/? - This Help");
+  EXPECT_EQ(
+      dialogs.shown[0].text,
+      L"/startup - Startup Manager load first\n\n/uninst - Uninstall Manager load first\n\n/? - This Help");
   EXPECT_EQ(dialogs.shown[0].caption, L"Zentory");
   EXPECT_EQ(dialogs.shown[0].style, platform::kMbOk);
   EXPECT_EQ(context.StartPage, 0);
@@ -202,7 +203,9 @@ class RecordingWindows : public ProgramWindows, public ui::ComponentView, public
   void Sleep(std::uint32_t milliseconds) override { log.push_back("sleep " + std::to_string(milliseconds)); }
 
  private:
-  static std::string Name(const ui::Form& form) { return std::string(form.Name().begin(), form.Name().end()); }
+  static std::string Name(const ui::Form& form) {
+    return std::string(form.Name().begin(), form.Name().end());
+  }
   std::map<const ui::Component*, std::string> names_;
 };
 
@@ -240,8 +243,9 @@ std::vector<std::string> ProgressLine() {
 }
 
 TEST_F(ProgramRunTest, NoSplashDecidesTheSplashAndItsProgressLine) {
-  std::vector<std::string> splashShown = {"sleep 500", "realise SplashForm", "show SplashForm",
-                                          "repaint SplashForm 0", "main form MainForm", "realise MainForm"};
+  std::vector<std::string> splashShown = {"sleep 500",          "realise SplashForm",
+                                          "show SplashForm",    "repaint SplashForm 0",
+                                          "main form MainForm", "realise MainForm"};
   std::vector<std::string> mainShown = {"show MainForm", "message loop", "destroy MainForm"};
   auto join = [](std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> all;
@@ -254,8 +258,7 @@ TEST_F(ProgramRunTest, NoSplashDecidesTheSplashAndItsProgressLine) {
     bool splashEnabled;
     std::vector<std::string> log;
   } rows[] = {
-      {"missing", [](auto&) {}, true,
-       join({splashShown, ProgressLine(), {"destroy SplashForm"}, mainShown})},
+      {"missing", [](auto&) {}, true, join({splashShown, ProgressLine(), {"destroy SplashForm"}, mainShown})},
       {"0", [](auto& r) { r.SeedDword(platform::kHKeyCurrentUser, kSettingsKey, L"NoSplash", 0); }, true,
        join({splashShown, ProgressLine(), {"destroy SplashForm"}, mainShown})},
       {"unreadable (text)",

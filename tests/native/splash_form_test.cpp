@@ -47,9 +47,12 @@ class ProgressLog : public platform::Clock, public ui::ComponentView {
   }
   std::vector<std::string> entries;
 
-  void Sleep(std::uint32_t milliseconds) override { entries.push_back("sleep " + std::to_string(milliseconds)); }
+  void Sleep(std::uint32_t milliseconds) override {
+    entries.push_back("sleep " + std::to_string(milliseconds));
+  }
   void Changed(ui::Component&, const ui::Change& change) override {
-    if (change.property == ui::Property::Repaint) entries.push_back("repaint " + std::to_string(indicator_.Width()));
+    if (change.property == ui::Property::Repaint)
+      entries.push_back("repaint " + std::to_string(indicator_.Width()));
   }
   void Destroying(ui::Component&) override {}
 
@@ -63,7 +66,8 @@ TEST(SplashProgressLine, GrowsInStepsOfEightWhileAtMost170ThenJumpsTo215) {
     int start;
     std::vector<int> steps;  // widths repainted in the loop
   } rows[] = {
-      {"from 0", 0, {8, 16, 24, 32, 40, 48, 56, 64, 72, 80, 88, 96, 104, 112, 120, 128, 136, 144, 152, 160, 168, 176}},
+      {"from 0", 0, {8,  16,  24,  32,  40,  48,  56,  64,  72,  80,  88,
+                     96, 104, 112, 120, 128, 136, 144, 152, 160, 168, 176}},
       {"from 170, the last width that steps", 170, {178}},
       {"from 171, no step", 171, {}},
   };

@@ -45,7 +45,7 @@ class FormView : public ContainerView {
   ui::Form& form_;
   bool placing_ = false;  // the window moves because the model did
   HBITMAP backdrop_ = nullptr;
-  bool backdropTaken_ = false;   // once per showing
+  bool backdropTaken_ = false;    // once per showing
   bool backdropPending_ = false;  // taken, the window not yet moved onto it
 };
 
