@@ -1,6 +1,7 @@
 // The program entry: wires the real platform and runs the start-up.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <exception>
 #include <string>
