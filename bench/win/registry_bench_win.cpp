@@ -2,6 +2,8 @@
 // open, query and close it is made of. One "name value" line per figure.
 #include <windows.h>
 
+#include "bench_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -32,17 +34,6 @@ class FixedTexts : public zt::LangConstSource {
  public:
   std::wstring LangConst(std::wstring_view name) const override { return std::wstring(name); }
 };
-
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / frequency;
-}
 
 template <typename Body>
 double NanosecondsPerCall(Body body) {

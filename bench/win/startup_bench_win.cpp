@@ -9,6 +9,8 @@
 // left. Showing a window gives it one, and only painting takes it away.
 #include <windows.h>
 
+#include "bench_clock.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -21,17 +23,6 @@ namespace {
 constexpr int kRounds = 15;
 constexpr double kTimeoutSeconds = 60;
 constexpr wchar_t kSettingsKey[] = L"Software\\Morrowlab\\Zentory\\3.1";
-
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / frequency;
-}
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());

@@ -101,7 +101,7 @@ void ListViewView::Realise() {
                box.left, box.top, box.right - box.left, box.bottom - box.top, ParentHandle(), 0);
   if (!Handle()) return;
   ApplyStyle();
-  for (int i = 0; i < list_.ColumnCount(); ++i) InsertColumn(i);
+  for (int i = 0; i < list_.ColumnCount(); ++i) SendColumn(LVM_INSERTCOLUMNW, i);
   FillGroups();
   FillItems();
   Placed();
@@ -130,7 +130,8 @@ void ListViewView::ApplyStyle() {
   for (int i = 0; i < list_.ItemCount() && list_.Checkboxes(); ++i) ShowChecked(i);
 }
 
-void ListViewView::InsertColumn(int index) {
+// LVM_INSERTCOLUMNW or LVM_SETCOLUMNW with the model's column `index`.
+void ListViewView::SendColumn(UINT message, int index) {
   const ui::ListColumn& column = list_.Column(index);
   LVCOLUMNW lv{};
   lv.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
@@ -138,18 +139,7 @@ void ListViewView::InsertColumn(int index) {
   lv.pszText = caption.data();
   lv.cx = column.Width;
   lv.fmt = ColumnFormat(column.Alignment);
-  ::SendMessageW(Handle(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&lv));
-}
-
-void ListViewView::SetColumn(int index) {
-  const ui::ListColumn& column = list_.Column(index);
-  LVCOLUMNW lv{};
-  lv.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-  std::wstring caption = column.Caption;
-  lv.pszText = caption.data();
-  lv.cx = column.Width;
-  lv.fmt = ColumnFormat(column.Alignment);
-  ::SendMessageW(Handle(), LVM_SETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&lv));
+  ::SendMessageW(Handle(), message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&lv));
 }
 
 void ListViewView::FillGroups() {
@@ -289,9 +279,9 @@ void ListViewView::OtherChanged(const ui::Change& change) {
       break;
     case ui::Property::Columns:
       if (change.list == ui::ListChange::Inserted && index >= 0) {
-        InsertColumn(index);
+        SendColumn(LVM_INSERTCOLUMNW, index);
       } else if (change.list == ui::ListChange::Updated && index >= 0) {
-        SetColumn(index);
+        SendColumn(LVM_SETCOLUMNW, index);
       } else if (change.list == ui::ListChange::Removed && index >= 0) {
         ::SendMessageW(Handle(), LVM_DELETECOLUMN, static_cast<WPARAM>(index), 0);
       }

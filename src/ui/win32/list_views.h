@@ -43,8 +43,7 @@ class ListViewView : public WindowedView {
  private:
   DWORD ListStyle() const;
   void ApplyStyle();
-  void InsertColumn(int index);
-  void SetColumn(int index);
+  void SendColumn(UINT message, int index);
   void FillGroups();
   void InsertItem(int index);
   void UpdateItem(int index);
