@@ -320,5 +320,69 @@ TEST_F(UiPageControl, ARefusedChangeKeepsTheTabOfThePageShown) {
   EXPECT_EQ(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
 }
 
+class UiHiddenControl : public UiWindowTest {
+ protected:
+  // A panel placed on the test's panel while hidden.
+  Panel& PlaceHidden(int left, int top, int width, int height) {
+    auto& panel = Own<Panel>();
+    panel.SetVisible(false);
+    panel.SetBounds(left, top, width, height);
+    panel.SetParent(panel_);
+    return panel;
+  }
+};
+
+// A control hidden when realised gets its window when it first shows, with
+// what changed in the meantime, under the siblings that follow it.
+TEST_F(UiHiddenControl, ShownLateItsWindowShowsTheModelAndKeepsItsPlaceAmongSiblings) {
+  auto& hidden = PlaceHidden(10, 10, 200, 100);
+  auto& edit = Place<Edit>(5, 5, 80, 20, &hidden);
+  auto& later = Place<Panel>(0, 0, 50, 50);
+  Show();
+  HWND laterWindow = Handle(later);
+  EXPECT_EQ(::GetWindow(laterWindow, GW_HWNDNEXT), nullptr);  // nothing made for the hidden one yet
+
+  edit.SetText(L"typed");
+  hidden.SetBounds(20, 30, 150, 80);
+  edit.SetEnabled(false);
+  hidden.SetVisible(true);
+  Pump();
+
+  HWND shown = Handle(hidden);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(shown));
+  RECT box;
+  ::GetWindowRect(shown, &box);
+  ::MapWindowPoints(nullptr, ::GetParent(shown), reinterpret_cast<POINT*>(&box), 2);
+  EXPECT_EQ(box.left, 20);
+  EXPECT_EQ(box.top, 30);
+  EXPECT_EQ(box.right - box.left, 150);
+  EXPECT_EQ(box.bottom - box.top, 80);
+  EXPECT_EQ(::GetWindow(shown, GW_HWNDPREV), laterWindow);
+  HWND editWindow = Handle(edit);
+  EXPECT_EQ(::GetParent(editWindow), shown);
+  EXPECT_EQ(WindowText(editWindow), L"typed");
+  EXPECT_FALSE(::IsWindowEnabled(editWindow));
+}
+
+TEST_F(UiHiddenControl, AskingForTheWindowMakesItHiddenWithItsParents) {
+  auto& outer = PlaceHidden(10, 10, 200, 100);
+  auto& inner = Place<Panel>(5, 5, 100, 50, &outer);
+  auto& edit = Place<Edit>(5, 5, 80, 20, &inner);
+  edit.SetText(L"kept");
+  Show();
+
+  HWND editWindow = Handle(edit);
+  ASSERT_NE(editWindow, nullptr);
+  EXPECT_EQ(::GetParent(editWindow), Handle(inner));
+  EXPECT_EQ(::GetParent(Handle(inner)), Handle(outer));
+  EXPECT_FALSE(::IsWindowVisible(Handle(outer)));
+  EXPECT_EQ(WindowText(editWindow), L"kept");
+
+  outer.SetVisible(true);
+  EXPECT_TRUE(::IsWindowVisible(editWindow));
+  EXPECT_EQ(Handle(edit), editWindow);
+}
+
 }  // namespace
 }  // namespace zt::ui::testing

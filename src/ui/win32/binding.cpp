@@ -49,6 +49,41 @@ std::unique_ptr<ControlView> MakeView(Binding& binding, ui::Control& control) {
   return nullptr;
 }
 
+// Stands for a windowed control that was hidden when realised: its window,
+// and those of its children, are made when it first shows. Until then the
+// model holds all of its state.
+class HiddenView : public ControlView {
+ public:
+  using ControlView::ControlView;
+  void Realise() override {}
+
+  // Only what its parent shows of it now.
+  void Changed(ui::Component&, const ui::Change& change) override {
+    ContainerView* parent = ParentView();
+    switch (change.property) {
+      case ui::Property::Visible:
+        // Last: the binding replaces this view.
+        if (Control().Visible() && parent && parent->ClientHandle()) Owner().RealiseControl(Control());
+        break;
+      case ui::Property::Bounds:
+        if (parent) parent->ChildrenChanged();
+        break;
+      case ui::Property::Caption:
+      case ui::Property::TabVisible:
+        if (auto* pages = dynamic_cast<PageControlView*>(parent)) pages->RebuildTabs();
+        break;
+      default:
+        break;
+    }
+  }
+
+ protected:
+  void BoundsChanged() override {}
+  void VisibleChanged() override {}
+  void Reparented() override {}
+  void RepaintNow() override {}
+};
+
 // The short part of a hint ("short|long"), which the tooltip shows.
 std::wstring ShortHint(const std::wstring& hint) { return hint.substr(0, hint.find(L'|')); }
 
@@ -108,7 +143,8 @@ ControlView* Binding::ControlViewOf(const ui::Component* component) const {
   return dynamic_cast<ControlView*>(ViewOf(component));
 }
 
-HWND Binding::HandleOf(const ui::Component& component) const {
+HWND Binding::HandleOf(const ui::Component& component) {
+  if (auto* control = dynamic_cast<const ui::Control*>(&component)) Materialise(*control);
   ControlView* view = ControlViewOf(&component);
   return view ? view->WindowHandle() : nullptr;
 }
@@ -155,12 +191,28 @@ ComponentBinding* Binding::RealiseImageList(ui::ImageList& images) {
 }
 
 void Binding::RealiseControl(ui::Control& control) {
-  if (ViewOf(&control) || dynamic_cast<ui::Form*>(&control)) return;
+  if (dynamic_cast<ui::Form*>(&control)) return;
+  ComponentBinding* existing = ViewOf(&control);
+  bool waiting = dynamic_cast<HiddenView*>(existing) != nullptr;
+  if (existing && !(waiting && control.Visible())) return;
   std::unique_ptr<ControlView> view = MakeView(*this, control);
   if (!view) return;
+  if (!existing && !control.Visible() && !dynamic_cast<GraphicView*>(view.get())) {
+    view.reset();
+    views_[&control] = std::make_unique<HiddenView>(*this, control);
+    return;
+  }
+  Install(control, std::move(view), waiting);
+}
+
+void Binding::Install(ui::Control& control, std::unique_ptr<ControlView> view, bool late) {
   ControlView* raw = view.get();
   views_[&control] = std::move(view);
   raw->Realise();
+  // A window made late lies among its siblings' as the model orders them.
+  if (late) {
+    if (ContainerView* parent = raw->ParentView()) parent->Restack();
+  }
   // An up-down may have been realised before the edit it drives.
   if (dynamic_cast<ui::Edit*>(&control)) {
     for (auto& [component, other] : views_) {
@@ -172,6 +224,18 @@ void Binding::RealiseControl(ui::Control& control) {
       }
     }
   }
+}
+
+void Binding::Materialise(const ui::Control& control) {
+  if (ViewOf(&control) && !dynamic_cast<HiddenView*>(ViewOf(&control))) return;
+  // The parent's window first: making it gives this control its view.
+  if (control.Parent()) Materialise(*control.Parent());
+  auto* waiting = dynamic_cast<HiddenView*>(ViewOf(&control));
+  ContainerView* parent = waiting ? waiting->ParentView() : nullptr;
+  if (!parent || !parent->ClientHandle()) return;
+  ui::Control& model = waiting->Control();
+  std::unique_ptr<ControlView> view = MakeView(*this, model);
+  if (view) Install(model, std::move(view), true);
 }
 
 void Binding::Forget(ComponentBinding& view) {
@@ -268,7 +332,7 @@ void Binding::RemoveHint(ControlView& view) {
   hintTools_.erase(it);
 }
 
-HWND Binding::ActiveOwner() const {
+HWND Binding::ActiveOwner() {
   // The active window of this thread: a form, or a task dialog running now.
   HWND active = ::GetActiveWindow();
   if (active && ::IsWindowVisible(active) && active != messages_->Handle()) return active;
@@ -390,7 +454,12 @@ std::optional<std::wstring> Binding::ExecuteOpenDialog(ui::OpenDialog& dialog) {
   if (options.Contains(ui::FileDialogOption::fdoDontAddToRecent)) ofn.Flags |= OFN_DONTADDTORECENT;
   if (options.Contains(ui::FileDialogOption::fdoForceShowHidden)) ofn.Flags |= OFN_FORCESHOWHIDDEN;
   if (options.Contains(ui::FileDialogOption::fdoShareAware)) ofn.Flags |= OFN_SHAREAWARE;
-  if (!::GetOpenFileNameW(&ofn)) return std::nullopt;
+  // The common dialogs' library is loaded when a file is first chosen, not
+  // at start.
+  using OpenFileName = BOOL(WINAPI*)(OPENFILENAMEW*);
+  static const auto openFileName = reinterpret_cast<OpenFileName>(
+      reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryW(L"comdlg32.dll"), "GetOpenFileNameW")));
+  if (!openFileName || !openFileName(&ofn)) return std::nullopt;
   return std::wstring(file.c_str());
 }
 

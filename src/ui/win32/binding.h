@@ -43,8 +43,10 @@ class Binding : public ui::Host {
   // becomes the form's host. Controls placed on it later are realised as
   // they arrive; non-visual components created later, by calling this again.
   void Realise(ui::Form& form);
-  // The window of a realised control or form; null when it has none.
-  HWND HandleOf(const ui::Component& component) const;
+  // The window of a realised control or form; null when it has none. The
+  // window of a control that was hidden when realised (or lies in one) is
+  // made now, hidden or not as the model says.
+  HWND HandleOf(const ui::Component& component);
 
   // Runs the message loop until the main form closes (or WM_QUIT); returns
   // the quit code.
@@ -67,6 +69,8 @@ class Binding : public ui::Host {
   // For the views.
   ComponentBinding* ViewOf(const ui::Component* component) const;
   ControlView* ControlViewOf(const ui::Component* component) const;
+  // A control hidden when realised gets its window (and its children theirs)
+  // when it first shows.
   void RealiseControl(ui::Control& control);
   // The image list's view, made on first use.
   ComponentBinding* RealiseImageList(ui::ImageList& images);
@@ -91,8 +95,13 @@ class Binding : public ui::Host {
 
   void RealiseComponent(ui::Component& component);
   void RealiseOwned(ui::Component& owner);
+  // Gives the control the view that makes its window, in place of the one
+  // that waited for it to show.
+  void Install(ui::Control& control, std::unique_ptr<ControlView> view, bool late);
+  // Makes the window of a control that has none yet, and its parents'.
+  void Materialise(const ui::Control& control);
   // The window that dialogs and menus opened now belong to.
-  HWND ActiveOwner() const;
+  HWND ActiveOwner();
 
   std::map<const ui::Component*, std::unique_ptr<ComponentBinding>> views_;
   ui::Form* mainForm_ = nullptr;

@@ -33,7 +33,8 @@ ComponentBinding::ComponentBinding(Binding& binding, ui::Component& component)
 }
 
 ComponentBinding::~ComponentBinding() {
-  if (alive_) component_.SetView(nullptr);
+  // A view that replaced this one keeps its place.
+  if (alive_ && component_.View() == this) component_.SetView(nullptr);
 }
 
 void ComponentBinding::Destroying(ui::Component&) {
